@@ -1,0 +1,19 @@
+// The one error type of the program: a file operation that failed, carrying the system's own
+// message text ("File can not be opend", ...). Only the run catches it; it ends the run cleanly.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace check_html {
+
+class FileError : public std::runtime_error {
+ public:
+  explicit FileError(const std::string& message) : std::runtime_error(message) {}
+};
+
+inline constexpr const char* kCannotOpen = "File can not be opend";
+inline constexpr const char* kReadMappingFailed = "Error while Filemapping";
+inline constexpr const char* kWriteMappingFailed = "Errop while Filemapping";
+
+}  // namespace check_html

@@ -1,0 +1,60 @@
+// The only route from the program to its files. Paths may use "\" or "/" and any letter case:
+// when the exact name does not exist, it is resolved case-insensitively component by component
+// (Windows-1252 case mapping), as the site's Windows authors expect. A path that names a folder
+// counts as found. DiskFileSystem works on the real disk, MemoryFileSystem is the fake for tests.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace check_html {
+
+enum class FileStatus {
+  kOk,
+  kCannotOpen,  // missing, a folder, or not openable as asked (for example write-protected)
+  kIoError,     // opened, but reading or writing failed
+};
+
+struct FolderEntry {
+  std::string name;  // the name as stored, without folder
+  bool is_folder = false;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // Find-first semantics: true when a file or a folder of this name exists.
+  virtual bool Exists(std::string_view path) const = 0;
+  virtual bool IsFolder(std::string_view path) const = 0;
+
+  // Reads the whole file into `bytes`. With `need_write` the file must also be writable, as a
+  // page opened for reading and writing must be. An empty file reads as empty.
+  virtual FileStatus ReadFile(std::string_view path, std::string& bytes,
+                              bool need_write = false) const = 0;
+
+  // Replaces or creates the file atomically: a temporary file whose name begins with "." is
+  // written in the same folder and renamed over the target, so no reader ever sees a half file.
+  // A target that exists under another letter case is replaced under its existing name.
+  virtual FileStatus WriteFile(std::string_view path, std::string_view bytes) = 0;
+
+  // Windows MoveFile: fails when `to` exists already or `from` does not.
+  virtual bool Rename(std::string_view from, std::string_view to) = 0;
+  virtual bool Remove(std::string_view path) = 0;
+  // Windows CopyFile: with `fail_if_exists` an existing target makes it fail.
+  virtual bool Copy(std::string_view from, std::string_view to, bool fail_if_exists) = 0;
+  // Creates the folder and any missing parents; true when it exists afterwards.
+  virtual bool MakeFolder(std::string_view path) = 0;
+
+  // The entries of `folder` whose names match the Windows wildcard `mask` ("*", "?", and
+  // several masks joined by ";"), case-insensitively, sorted by their upper-case names.
+  // "." and ".." are never listed. A missing folder lists nothing.
+  virtual std::vector<FolderEntry> ListFolder(std::string_view folder,
+                                              std::string_view mask) const = 0;
+};
+
+// True when `name` matches the Windows wildcard `mask` ignoring case; ";" separates masks.
+bool MatchesMask(std::string_view name, std::string_view mask);
+
+}  // namespace check_html
