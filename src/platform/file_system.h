@@ -10,11 +10,16 @@
 
 namespace check_html {
 
+// g++ 12 takes a scoped enumerator for a shadow of the message constant of the same name in
+// platform/file_error.h when that header comes first; the two never meet, so silence it here.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wshadow"
 enum class FileStatus {
   kOk,
   kCannotOpen,  // missing, a folder, or not openable as asked (for example write-protected)
   kIoError,     // opened, but reading or writing failed
 };
+#pragma GCC diagnostic pop
 
 struct FolderEntry {
   std::string name;  // the name as stored, without folder
@@ -39,10 +44,13 @@ class FileSystem {
   // A target that exists under another letter case is replaced under its existing name.
   virtual FileStatus WriteFile(std::string_view path, std::string_view bytes) = 0;
 
-  // Windows MoveFile: fails when `to` exists already or `from` does not.
+  // Windows MoveFile: fails when `to` exists already or `from` does not; a change of letter
+  // case alone ("a.htm" -> "A.htm") is allowed.
   virtual bool Rename(std::string_view from, std::string_view to) = 0;
+  // Windows DeleteFile: fails for a folder and for a write-protected file.
   virtual bool Remove(std::string_view path) = 0;
-  // Windows CopyFile: with `fail_if_exists` an existing target makes it fail.
+  // Windows CopyFile: with `fail_if_exists` an existing target makes it fail; a write-protected
+  // target always does. The copy keeps the source's write protection.
   virtual bool Copy(std::string_view from, std::string_view to, bool fail_if_exists) = 0;
   // Creates the folder and any missing parents; true when it exists afterwards.
   virtual bool MakeFolder(std::string_view path) = 0;

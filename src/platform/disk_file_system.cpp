@@ -1,0 +1,135 @@
+#include "platform/disk_file_system.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/disk_io.h"
+#include "platform/disk_resolver.h"
+
+namespace check_html {
+namespace {
+
+bool IsRegular(const std::optional<struct stat>& info) {
+  return info && S_ISREG(info->st_mode);
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// The folder part of a resolved path, with its trailing "/".
+std::string FolderOf(const std::string& path) {
+  return path.substr(0, path.size() - LeafName(path).size());
+}
+
+}  // namespace
+
+bool DiskFileSystem::Exists(std::string_view path) const {
+  return ResolveExisting(path).has_value();
+}
+
+bool DiskFileSystem::IsFolder(std::string_view path) const {
+  std::optional<std::string> real = ResolveExisting(path);
+  if (!real) return false;
+  std::optional<struct stat> info = StatPath(*real);
+  return info && S_ISDIR(info->st_mode);
+}
+
+FileStatus DiskFileSystem::ReadFile(std::string_view path, std::string& bytes,
+                                    bool need_write) const {
+  std::optional<std::string> real = ResolveExisting(path);
+  if (!real) return FileStatus::kCannotOpen;
+  std::optional<struct stat> info = StatPath(*real);
+  if (!IsRegular(info)) return FileStatus::kCannotOpen;
+  if (need_write && (IsWriteProtected(*info) || access(real->c_str(), W_OK) != 0)) {
+    return FileStatus::kCannotOpen;
+  }
+  return ReadWholeFile(*real, bytes);
+}
+
+FileStatus DiskFileSystem::WriteFile(std::string_view path, std::string_view bytes) {
+  std::optional<std::string> target = ResolveForCreate(path);
+  if (!target) return FileStatus::kCannotOpen;
+  FileAttributes attributes;
+  if (std::optional<struct stat> info = StatPath(*target)) {
+    if (!S_ISREG(info->st_mode) || IsWriteProtected(*info)) return FileStatus::kCannotOpen;
+    attributes.mode = info->st_mode & 07777;  // a replaced file keeps its permissions
+  }
+  return ReplaceFile(*target, bytes, attributes);
+}
+
+bool DiskFileSystem::Rename(std::string_view from, std::string_view to) {
+  std::optional<std::string> source = ResolveExisting(from);
+  std::optional<std::string> target = ResolveForCreate(to);
+  if (!source || !target) return false;
+  if (StatPath(*target)) {
+    // The target is the source itself: a change of letter case only, as Windows allows.
+    std::string renamed = FolderOf(*target) + SplitPath(to).names.back();
+    if (*target != *source || renamed == *source) return false;
+    target = std::move(renamed);
+  }
+  return rename(source->c_str(), target->c_str()) == 0;
+}
+
+bool DiskFileSystem::Remove(std::string_view path) {
+  std::optional<std::string> real = ResolveExisting(path);
+  if (!real) return false;
+  std::optional<struct stat> info = StatPath(*real);
+  if (!info || S_ISDIR(info->st_mode) || IsWriteProtected(*info)) return false;
+  return unlink(real->c_str()) == 0;
+}
+
+bool DiskFileSystem::Copy(std::string_view from, std::string_view to, bool fail_if_exists) {
+  std::optional<std::string> source = ResolveExisting(from);
+  std::optional<std::string> target = ResolveForCreate(to);
+  if (!source || !target) return false;
+  std::optional<struct stat> source_info = StatPath(*source);
+  if (!IsRegular(source_info)) return false;
+  if (std::optional<struct stat> target_info = StatPath(*target)) {
+    if (fail_if_exists || !S_ISREG(target_info->st_mode) || IsWriteProtected(*target_info) ||
+        SameFile(*source_info, *target_info)) {
+      return false;
+    }
+  }
+  std::string bytes;
+  if (ReadWholeFile(*source, bytes) != FileStatus::kOk) return false;
+  FileAttributes attributes{source_info->st_mode & 07777, source_info->st_mtim};
+  return ReplaceFile(*target, bytes, attributes) == FileStatus::kOk;
+}
+
+bool DiskFileSystem::MakeFolder(std::string_view path) {
+  PathParts parts = SplitPath(path);
+  ResolvedPrefix prefix = ResolvePrefix(parts);
+  std::string current = prefix.path;
+  for (size_t i = prefix.resolved; i < parts.names.size(); ++i) {
+    current = JoinPath(current, parts.names[i]);
+    if (mkdir(current.c_str(), 0777) != 0 && errno != EEXIST) return false;
+  }
+  std::optional<struct stat> info = StatPath(current.empty() ? "." : current);
+  return info && S_ISDIR(info->st_mode);
+}
+
+std::vector<FolderEntry> DiskFileSystem::ListFolder(std::string_view folder,
+                                                    std::string_view mask) const {
+  std::vector<FolderEntry> entries;
+  std::optional<std::string> real = ResolveExisting(folder);
+  if (!real) return entries;
+  std::error_code error;
+  std::filesystem::directory_iterator it(*real, error);
+  for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+    std::string name = it->path().filename().native();
+    if (!MatchesMask(name, mask)) continue;
+    std::error_code kind_error;
+    entries.push_back({std::move(name), it->is_directory(kind_error)});
+  }
+  std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
+    return SortsBefore(a.name, b.name);
+  });
+  return entries;
+}
+
+}  // namespace check_html

@@ -1,0 +1,105 @@
+#include "platform/disk_io.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <random>
+
+#include "platform/disk_resolver.h"
+
+namespace check_html {
+namespace {
+
+// Long names are cut in the temporary name so that it stays within the 255-byte name limit.
+constexpr size_t kMaxNameInTempName = 200;
+constexpr int kTempNameAttempts = 100;
+
+std::string RandomSuffix() {
+  static constexpr char kAlphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  thread_local std::mt19937_64 engine{std::random_device{}()};
+  std::uniform_int_distribution<size_t> pick(0, sizeof(kAlphabet) - 2);
+  std::string suffix(8, ' ');
+  for (char& c : suffix) c = kAlphabet[pick(engine)];
+  return suffix;
+}
+
+// Creates the temporary file next to `target`; returns its descriptor (-1 on failure).
+int CreateTempFile(const std::string& target, std::string& temp_path) {
+  std::string_view name = LeafName(target);
+  std::string folder(target.substr(0, target.size() - name.size()));
+  std::string stem(name.substr(0, kMaxNameInTempName));
+  for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
+    temp_path = folder + "." + stem + "." + RandomSuffix();
+    int fd = open(temp_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t written = write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+  return true;
+}
+
+bool ApplyAttributes(int fd, const FileAttributes& attributes) {
+  if (attributes.mode && fchmod(fd, *attributes.mode) != 0) return false;
+  if (attributes.modified) {
+    struct timespec times[2] = {{0, UTIME_OMIT}, *attributes.modified};
+    if (futimens(fd, times) != 0) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<struct stat> StatPath(const std::string& path) {
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0) return std::nullopt;
+  return info;
+}
+
+bool IsWriteProtected(const struct stat& info) {
+  return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+FileStatus ReadWholeFile(const std::string& path, std::string& bytes) {
+  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return FileStatus::kCannotOpen;
+  bytes.clear();
+  struct stat info;
+  if (fstat(fd, &info) == 0 && info.st_size > 0) bytes.reserve(static_cast<size_t>(info.st_size));
+  char buffer[65536];
+  FileStatus status = FileStatus::kOk;
+  for (;;) {
+    ssize_t got = read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) status = FileStatus::kIoError;
+    if (got <= 0) break;
+    bytes.append(buffer, static_cast<size_t>(got));
+  }
+  close(fd);
+  return status;
+}
+
+FileStatus ReplaceFile(const std::string& target, std::string_view bytes,
+                       const FileAttributes& attributes) {
+  std::string temp_path;
+  int fd = CreateTempFile(target, temp_path);
+  if (fd < 0) return FileStatus::kCannotOpen;
+  bool written = WriteAll(fd, bytes) && ApplyAttributes(fd, attributes);
+  // close() can report a failed delayed write: the file counts as written only after it.
+  written = (close(fd) == 0) && written;
+  if (!written || rename(temp_path.c_str(), target.c_str()) != 0) {
+    unlink(temp_path.c_str());
+    return FileStatus::kIoError;
+  }
+  return FileStatus::kOk;
+}
+
+}  // namespace check_html
