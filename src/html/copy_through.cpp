@@ -1,0 +1,41 @@
+// Copy-through operations: stretches of page text that a caller passes on unchanged.
+#include "html/page_reader.h"
+#include "html/text_scan.h"
+
+namespace check_html {
+
+bool PageReader::CopyThrough(std::string_view marker, std::string& s) {
+  const std::optional<size_t> found = FindInPage(marker);
+  if (!found) return false;
+  const size_t behind = *found + marker.size();
+  s.append(bytes_, page_pos_, behind - page_pos_);
+  page_pos_ = behind;
+  return true;
+}
+
+bool PageReader::CopyTrimmedUpTo(std::string_view marker, std::string& s) {
+  const std::optional<size_t> found = FindInPage(marker);
+  if (!found) return false;
+  s += TrimView(std::string_view(bytes_).substr(page_pos_, *found - page_pos_));
+  s += marker;
+  page_pos_ = *found + marker.size();
+  return true;
+}
+
+bool PageReader::TakeScript(std::string& s) { return CopyThrough("</SCRIPT>", s); }
+
+bool PageReader::TakeAnchor(std::string& s) { return CopyThrough("</A>", s); }
+
+bool PageReader::TakeSub(std::string& s) { return CopyTrimmedUpTo("</SUB>", s); }
+
+bool PageReader::TakeSup(std::string& s) { return CopyTrimmedUpTo("</SUP>", s); }
+
+bool PageReader::TakeComment(std::string& s) {
+  constexpr std::string_view kEnd = "-->";
+  if (s.size() >= kEnd.size() && s.compare(s.size() - kEnd.size(), kEnd.size(), kEnd) == 0) {
+    return false;  // the comment is complete already
+  }
+  return CopyThrough(kEnd, s);
+}
+
+}  // namespace check_html

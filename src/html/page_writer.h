@@ -1,0 +1,55 @@
+// The page writer: builds one output file in memory and writes it in one piece. Text gathers on a
+// pending line (OutLine); a pending line longer than 120 bytes is broken, preferably in front of
+// a closing tag or between two tags, so rewritten pages keep short lines. Lines end with a
+// single line feed; the bytes are written as they are.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace check_html {
+
+class FileSystem;
+
+class PageWriter {
+ public:
+  explicit PageWriter(FileSystem& files) : files_(files) {}
+
+  const std::string& OutName() const { return out_name_; }
+  // The finished text: every completed line ends with one line feed.
+  const std::string& OutText() const { return out_text_; }
+  // The pending line, not yet part of OutText.
+  const std::string& OutLine() const { return out_line_; }
+  size_t OutLineLen() const { return out_line_.size(); }
+
+  // Starts a new output file `name` with empty text.
+  void BeginOutput(std::string name);
+  // Appends to the pending line and breaks it while it is longer than 120 bytes.
+  void WriteText(std::string_view text);
+  // WriteText, then ends the pending line.
+  void WriteLine(std::string_view text);
+  // Ends the pending line unless it holds only spaces and control characters (then it is
+  // dropped), then adds `text` as a line of its own.
+  void WriteOwnLine(std::string_view text);
+  // As WriteOwnLine, but `text` gets no line feed.
+  void WriteRaw(std::string_view text);
+  // Appends to OutText directly; the pending line is untouched.
+  void AppendRaw(std::string_view text);
+  // Writes OutText (not the pending line) to OutName and empties it. A file that cannot be
+  // created throws FileError(kCannotOpen), a failed write FileError(kWriteMappingFailed). An
+  // empty OutText leaves an empty file and throws FileError(kWriteMappingFailed), as a write
+  // through a file mapping of zero bytes always did.
+  void SaveOutput();
+
+ private:
+  void BreakLongLine();
+  void EndPendingLine();
+
+  FileSystem& files_;
+  std::string out_name_;
+  std::string out_text_;
+  std::string out_line_;
+};
+
+}  // namespace check_html

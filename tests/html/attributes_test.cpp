@@ -1,0 +1,83 @@
+#include "html/attributes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace check_html {
+namespace {
+
+TEST(Attributes, GetAttributeTakesTheFirstNameFollowedByEqualsAndADoubleQuotedValue) {
+  struct Case {
+    std::string name;
+    std::string tag;
+    std::string value;
+  };
+  const Case cases[] = {
+      {"HREF", "A HREF  =  \"x.html\"", "x.html"},
+      {"href", "a HREF=\"\xC4rger.htm\"", "\xC4rger.htm"},
+      {"SRC", "IMG DATA-SRC=\"a.png\" SRC=\"b.png\"", "a.png"},  // found inside the longer word
+      {"NAME", "A NAMEX NAME=\"n\"", "n"},                      // first NAME lacks "="
+      {"ALT", "IMG ALT='x' SRC=\"b.png\"", "b.png"},            // single quotes not recognised
+      {"ALT", "IMG ALT=x", ""},
+      {"HREF", "A HREF=\"open", ""},
+      {"TITLE", "A HREF=\"x\"", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(GetAttribute(c.name, c.tag), c.value) << c.tag;
+}
+
+TEST(Attributes, SetAttributeChangesRemovesOrAppendsInLowerCase) {
+  struct Case {
+    std::string name;
+    std::string value;
+    std::string tag;
+    std::string result;
+  };
+  const Case cases[] = {
+      {"WIDTH", "", "TD WIDTH=\"50\" ALIGN=\"left\"", "TD  ALIGN=\"left\""},
+      {"WIDTH", "5", "TD", "TD width=\"5\""},
+      {"width", "7", "TD WIDTH=\"50\" ALIGN=\"left\"", "TD WIDTH=\"7\" ALIGN=\"left\""},
+      {"ALT", "", "IMG SRC=\"x\"", "IMG SRC=\"x\" alt=\"\""},
+      {"SRC", "n.png", "IMG DATA-SRC=\"a\" SRC=\"b\"", "IMG DATA-SRC=\"n.png\" SRC=\"b\""},
+      // An attribute without a quoted value cannot be edited in place: a new one is added.
+      {"WIDTH", "5", "TD WIDTH=50", "TD WIDTH=50 width=\"5\""},
+      {"BORDER", "1", "TABLE BORDER", "TABLE BORDER border=\"1\""},
+  };
+  for (const Case& c : cases) {
+    std::string tag = c.tag;
+    SetAttribute(c.name, c.value, tag);
+    EXPECT_EQ(tag, c.result) << c.name << " in " << c.tag;
+  }
+}
+
+TEST(Attributes, WalkerReturnsTheDoubleQuotedPairsFromLeftToRight) {
+  struct Case {
+    std::string tag;
+    std::vector<std::string> pairs;  // "name=value"
+  };
+  const Case cases[] = {
+      {"BR", {}},
+      {"IMG SRC=\"a.png\" ALT = \"An \xC4pfel\" BORDER=\"0\"",
+       {"SRC=a.png", "ALT=An \xC4pfel", "BORDER=0"}},
+      {"A HREF=\"abc", {"HREF=ab"}},  // no closing quote: the value stops before the last byte
+      {"TD WIDTH=5 ALIGN=\"left\"", {"WIDTH=left"}},
+      {"P CLASS", {}},
+      {"A B=\"", {}},
+      {"A B=\"\"", {"B="}},
+  };
+  for (const Case& c : cases) {
+    AttributeWalker walker;
+    std::vector<std::string> pairs;
+    std::string name;
+    std::string value;
+    for (bool more = walker.FirstAttribute(c.tag, name, value); more;
+         more = walker.NextAttribute(c.tag, name, value)) {
+      pairs.push_back(name + "=" + value);
+    }
+    EXPECT_EQ(pairs, c.pairs) << c.tag;
+  }
+}
+
+}  // namespace
+}  // namespace check_html
