@@ -1,16 +1,25 @@
 // The site database: everything one check run learns about the site while it crawls, read by
 // every later pass. Tables are 1-based like the reports that number their rows; entry 0 of each
-// vector is an unused placeholder. Paths are stored with "/" and in lower case.
+// table is an unused placeholder. Paths are stored with "/" and in lower case. The tables grow
+// as the crawl adds entries; views returned by the accessors are invalidated by every Add.
+// Lookups by path are hashed.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
+#include "site/item_chain.h"
+
 namespace check_html {
+
+inline constexpr std::size_t kAnchorCapacity = 63;
 
 // One entry of a link list. `Index` is a file or picture index, negative when the target is
 // missing; `Anchor` (only in LinkedFrom lists) is the NAME of the linking A element, at most
@@ -19,6 +28,9 @@ struct LinkNode {
   int32_t Index = 0;
   std::string Anchor;
 };
+
+// A node with the anchor cut to the 63 characters a LinkNode holds.
+LinkNode MakeLinkNode(int32_t index, std::string_view anchor = {});
 
 struct FileRec {
   bool Exists = false;
@@ -32,16 +44,75 @@ struct PicRec {
   std::vector<LinkNode> UsedBy;  // one node per page that shows the picture (per showing)
 };
 
-// A named anchor for the generated lists.
-struct Item {
-  std::string Name;      // NAME as found; never begins with "_"
-  std::string Text;      // inner HTML, only for names beginning with "?" or "\xA7"
-  std::string Fragment;  // HREF part after "#"
-  std::string Key;       // upper-case Name cut to 20 characters: the sort key
-  std::string Href;      // HREF part before "#", resolved; empty without HREF
-  std::string File;      // path of the page holding the anchor, as in Files
-};
+class SiteDatabase {
+ public:
+  SiteDatabase();
 
-class SiteDatabase;
+  int32_t FileCount() const { return static_cast<int32_t>(files_.size()) - 1; }
+  int32_t PicCount() const { return static_cast<int32_t>(pictures_.size()) - 1; }
+  int32_t FolderCount() const { return static_cast<int32_t>(folders_.size()) - 1; }
+
+  // Entries 1..count; entry 0 is the placeholder. Change a path only through ReplaceFile.
+  std::span<const std::string> Files() const { return files_; }
+  std::span<std::string> Titles() { return titles_; }
+  std::span<const std::string> Titles() const { return titles_; }
+  std::span<FileRec> FileRecords() { return file_records_; }
+  std::span<const FileRec> FileRecords() const { return file_records_; }
+  std::span<const std::string> Pictures() const { return pictures_; }
+  std::span<PicRec> PicRecords() { return pic_records_; }
+  std::span<const PicRec> PicRecords() const { return pic_records_; }
+  std::span<const std::string> Folders() const { return folders_; }
+
+  // Index of the first (lowest) Files entry equal to `path`, 0 when there is none.
+  int32_t FindFile(std::string_view path) const;
+  // Appends `path` (the caller has looked it up) with an empty title and a record whose
+  // LinkedFrom list holds the one node (linked_from, anchor); returns its index.
+  int32_t AddFile(std::string path, int32_t linked_from, std::string_view anchor);
+  // Renames entry i (1..FileCount); the new path may equal another entry.
+  void ReplaceFile(int32_t i, std::string path);
+
+  // Index of the picture, 0 when it is not in the table.
+  int32_t FindPicture(std::string_view path) const;
+  // Appends a picture shown by page `used_by`; a path already present keeps its entry and
+  // record untouched and its index is returned, so pictures stay unique.
+  int32_t AddPicture(std::string path, bool exists, int32_t used_by);
+
+  // Appends the folder unless it is present; true when it was added.
+  bool AddFolder(std::string folder);
+
+  // Tail appends to the link lists; indexes must name existing entries.
+  void AppendLinksTo(int32_t page, int32_t target);
+  void AppendLinkedFrom(int32_t target, int32_t page, std::string_view anchor);
+  void AppendPic(int32_t page, int32_t picture);
+  void AppendUsedBy(int32_t picture, int32_t page);
+
+  ItemChain& Items() { return items_; }
+  const ItemChain& Items() const { return items_; }
+
+ private:
+  struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+      return std::hash<std::string_view>{}(text);
+    }
+  };
+  template <typename Value>
+  using TextMap = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
+
+  std::vector<std::string> files_;
+  std::vector<std::string> titles_;
+  std::vector<FileRec> file_records_;
+  // Every index of an entry per path, ascending, so the first is the lowest.
+  TextMap<std::vector<int32_t>> file_index_;
+
+  std::vector<std::string> pictures_;
+  std::vector<PicRec> pic_records_;
+  TextMap<int32_t> picture_index_;
+
+  std::vector<std::string> folders_;
+  std::unordered_set<std::string, TextHash, std::equal_to<>> folder_set_;
+
+  ItemChain items_;
+};
 
 }  // namespace check_html
