@@ -1,0 +1,131 @@
+#include "site/link_functions.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace check_html {
+namespace {
+
+struct PairCase {
+  std::string first;
+  std::string second;
+  std::string expected;
+};
+
+TEST(LinkFunctions, FolderOfAndDropLastFolderWorkOnSlashedLowerCasePaths) {
+  EXPECT_EQ(FolderOf("C:\\Web\\Kap1\\X.HTML"), "c:/web/kap1/");
+  EXPECT_EQ(FolderOf("x.html"), "");
+  for (const auto& [folder, expected] : std::vector<std::pair<std::string, std::string>>{
+           {"c:/a/b/", "c:/a/"}, {"C:\\A\\B\\", "c:/a/"}, {"c:/", ""}, {"/", ""}, {"", ""}}) {
+    std::string changed = folder;
+    DropLastFolder(changed);
+    EXPECT_EQ(changed, expected) << folder;
+  }
+}
+
+TEST(LinkFunctions, ResolveLinkFollowsItsBackwardsReading) {
+  const std::vector<PairCase> cases = {
+      {"c:/site/kap1/", "../styles/a.gif", "c:/site/styles/a.gif"},
+      {"c:/site/kap1/", "./b.html", "c:/site/kap1/b.html"},
+      {"c:/site/kap1/", "HTTP://X.ORG", "http://x.org"},
+      {"c:/site/kap1/", "https:/x", "https:/x"},
+      {"c:/site/kap1/", "JavaScript:Go()", "javascript:go()"},
+      // Only the long script test counts here.
+      {"c:/site/kap1/", "javascr.html", "c:/site/kap1/javascr.html"},
+      {"c:/", "../../x.html", "x.html"},
+      {"C:\\Site\\Kap1\\", "Sub\\Y.HTML", "c:/site/kap1/sub/y.html"},
+      {"c:/site/kap1/", "/abs/x.html", "c:/site/kap1/abs/x.html"},
+      // A "../" drops a folder wherever it stands; the text before it stays.
+      {"c:/site/kap1/", "a/../b.html", "c:/site/a/b.html"},
+      // After "./" plain characters are dropped until the next "/" or ".".
+      {"c:/site/kap1/", "x./y.html", "c:/site/kap1/y.html"},
+      {"c:/site/kap1/", "a//b.html", "c:/site/kap1/a/b.html"},
+      {"c:/site/kap1/", "sub/", "c:/site/kap1/sub/"},
+      {"", "a.html", ""},
+      {"c:/site/", "\xC4RGER.HTML", "c:/site/\xE4rger.html"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ResolveLink(c.first, c.second), c.expected) << c.first << " + " << c.second;
+  }
+}
+
+TEST(LinkFunctions, RelativeFromClimbsOutOfThePagesFolders) {
+  const std::vector<PairCase> cases = {
+      {"c:/site/kap1/x.html", "c:/site/styles/p.gif", "../styles/p.gif"},
+      {"c:/site/a/b/x.html", "c:/site/c.html", "../../c.html"},
+      {"C:\\Site\\Kap1\\X.html", "c:/site/kap2/Y.HTML", "../kap2/y.html"},
+      // The target's last character never ends the common part.
+      {"c:/site/kap1/x.html", "c:/site/kap1/", "../kap1/"},
+      {"c:/site/", "c:/site/kap1/a.htm", "kap1/a.htm"},
+      {"c:/site/x.html", "", "../../"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(RelativeFrom(c.first, c.second), c.expected) << c.first << " -> " << c.second;
+  }
+}
+
+TEST(LinkFunctions, RelativePathAndReportLinkMakeHtmlEndings) {
+  const std::vector<PairCase> relative = {
+      {"c:/site/kap1/a.htm", "c:/site/", "kap1/a.html"},
+      {"c:/site/kap1/a.htm", "c:/site", "site/kap1/a.html"},
+      {"C:\\Site\\X.HTM", "c:/site/", "x.html"},
+  };
+  for (const auto& c : relative) EXPECT_EQ(RelativePath(c.first, c.second), c.expected);
+
+  const std::vector<PairCase> report = {
+      {"c:/site/kap1/a.htm", "c:/site/", "../kap1/a.html"},
+      {"c:/other/p.html", "C:\\Site\\", "../../other/p.html"},
+      {"HTTP://X.ORG/A\\B", "c:/site/", "http://x.org/a\\b"},
+      {"JavaScr.x", "c:/site/", "javascr.x"},
+  };
+  for (const auto& c : report) EXPECT_EQ(ReportLink(c.first, c.second), c.expected);
+}
+
+TEST(LinkFunctions, MayFollowKeepsTheCrawlInsideTheSaveFolderWhenAsked) {
+  struct Case {
+    std::string path;
+    std::string save_dir;
+    bool look_for_subpath;
+    bool expected;
+  };
+  const std::vector<Case> cases = {
+      {"c:/site/kap1/a.html", "c:/site/", true, true},
+      {"c:/other/a.html", "c:/site/", true, false},
+      {"c:/site/check_x.html", "c:/site/", true, false},
+      {"c:/site/checks/a.html", "c:/site/", true, false},
+      {"c:/site/metamod/index.html", "c:/site/", true, false},
+      {"http://x.org/a.html", "c:/site/", true, false},
+      {"javascr", "c:/site/", true, false},
+      {"a.html", "c:/site/", true, true},  // fewer than 7 characters
+      {"c:/site/kap1/a.html", "C:\\Site\\", true, true},
+      {"c:/site/kap1/a.html", "c:/site", true, true},
+      {"c:/other/a.html", "c:/site/", false, true},
+      {"http://x.org/a.html", "c:/site/", false, true},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(MayFollow(c.path, c.save_dir, c.look_for_subpath), c.expected)
+        << c.path << " in " << c.save_dir;
+  }
+}
+
+TEST(LinkFunctions, NormalizeLinkLowersThePathAndKeepsTheFragment) {
+  const std::string long_name(251, 'A');
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"Kap1/A.HTM#Sec", "kap1/a.html#Sec"},
+      {"#Top", "#Top"},
+      {"A.HTM#", "a.htm#"},  // a closing "#" belongs to the path
+      {"HTTP://X.ORG/A.HTM", "HTTP://X.ORG/A.HTM"},
+      {"JavaScript:Go()", "JavaScript:Go()"},
+      {"Javascr.HTM", "javascr.html"},
+      {"Dir\\A.HTM", "dir\\a.html"},
+      {"\xC4.HTM", "\xE4.html"},
+      {std::string(300, 'A'), std::string(255, 'a')},
+      {long_name + ".HTM", std::string(251, 'a') + ".htm"},  // the added "l" is cut again
+  };
+  for (const auto& [link, expected] : cases) EXPECT_EQ(NormalizeLink(link), expected) << link;
+}
+
+}  // namespace
+}  // namespace check_html
