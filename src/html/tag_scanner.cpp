@@ -1,5 +1,5 @@
-// The tag scanner: one pass over the loaded bytes. Ordinary bytes are appended in runs; only
-// "<" (or ">" inside a tag) and the blanks need a decision.
+// The tag scanner: one pass over the loaded bytes. Ordinary bytes, and single spaces between
+// them, are appended in runs; only "<" (or ">" inside a tag) and other blanks need a decision.
 #include <array>
 #include <cstring>
 
@@ -33,7 +33,16 @@ void AppendFolded(const char* bytes, size_t& pos, size_t end,
   bool after_blank = false;
   while (pos < end) {
     size_t run = pos;
-    while (run < end && KindOf(kinds, bytes[run]) == kOrdinary) ++run;
+    while (run < end) {
+      if (KindOf(kinds, bytes[run]) == kOrdinary) {
+        ++run;
+      } else if (bytes[run] == ' ' && run > pos && run + 1 < end &&
+                 KindOf(kinds, bytes[run + 1]) == kOrdinary) {
+        run += 2;  // a single space between kept bytes needs no folding
+      } else {
+        break;
+      }
+    }
     if (run > pos) {
       out.append(bytes + pos, run - pos);
       after_blank = false;

@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
-#include "fake_file_system.h"
 #include "html/text_scan.h"
 #include "platform/file_error.h"
+#include "platform/memory_file_system.h"
 
 namespace check_html {
 namespace {
@@ -48,11 +48,13 @@ TEST(PageReader, EndsTheTextNineBytesBehindTheFirstClosingHtmlTagInAnyCase) {
 }
 
 TEST(PageReader, LoadsPagesThroughTheFileSystemAndReportsFailuresByTheirTexts) {
-  FakeFileSystem files;
-  files.files = {{"a.htm", "<p>A</html>"}, {"ro.htm", "<p></html>"}, {"bad.htm", "x"},
-                 {"empty.htm", ""}};
-  files.read_only = {"ro.htm"};
-  files.failing = {"bad.htm"};
+  MemoryFileSystem files;
+  files.AddFile("a.htm", "<p>A</html>");
+  files.AddFile("ro.htm", "<p></html>");
+  files.AddFile("bad.htm", "x");
+  files.AddFile("empty.htm", "");
+  files.SetReadOnly("ro.htm");
+  files.SetIoError("bad.htm");
   PageReader reader(files);
   EXPECT_EQ(ErrorOf([&] { reader.LoadPage("a.htm"); }), "no error");
   EXPECT_EQ(reader.PageText(), "<p>A</html>");

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "fake_file_system.h"
 #include "platform/file_error.h"
+#include "platform/memory_file_system.h"
 
 namespace check_html {
 namespace {
@@ -14,7 +14,7 @@ std::string Chars(size_t count, char c = 'x') { return std::string(count, c); }
 
 // The finished lines and the pending line after one WriteText.
 std::string Broken(const std::string& text) {
-  FakeFileSystem files;
+  MemoryFileSystem files;
   PageWriter writer(files);
   writer.BeginOutput("out.html");
   writer.WriteText(text);
@@ -48,7 +48,7 @@ TEST(PageWriter, BreaksLongLinesBeforeClosingTagsOrBetweenTagsElseAtABlank) {
 }
 
 TEST(PageWriter, EndsLinesAndDropsAPendingLineOfBlanks) {
-  FakeFileSystem files;
+  MemoryFileSystem files;
   PageWriter writer(files);
   writer.BeginOutput("out.html");
   writer.WriteText(" \t\r ");
@@ -68,15 +68,17 @@ TEST(PageWriter, EndsLinesAndDropsAPendingLineOfBlanks) {
 }
 
 TEST(PageWriter, SavesOnlyFinishedLinesAndReportsFailuresByTheirTexts) {
-  FakeFileSystem files;
-  files.read_only = {"ro.html"};
-  files.failing = {"bad.html"};
+  MemoryFileSystem files;
+  files.AddFile("ro.html", "old");
+  files.SetReadOnly("ro.html");
+  files.AddFile("bad.html", "old");
+  files.SetIoError("bad.html");
   PageWriter writer(files);
   writer.BeginOutput("a.html");
   writer.WriteLine("line");
   writer.WriteText("pending");
   writer.SaveOutput();
-  EXPECT_EQ(files.files["a.html"], "line\n");
+  EXPECT_EQ(files.Contents("a.html"), "line\n");
   EXPECT_EQ(writer.OutText(), "");
   EXPECT_EQ(writer.OutLine(), "pending");
 
@@ -93,7 +95,7 @@ TEST(PageWriter, SavesOnlyFinishedLinesAndReportsFailuresByTheirTexts) {
   EXPECT_EQ(error_of_saving("ro.html", "x"), "File can not be opend");
   EXPECT_EQ(error_of_saving("bad.html", "x"), "Errop while Filemapping");
   EXPECT_EQ(error_of_saving("empty.html", ""), "Errop while Filemapping");
-  EXPECT_EQ(files.files.at("empty.html"), "");
+  EXPECT_EQ(files.Contents("empty.html"), "");
 }
 
 }  // namespace
