@@ -1,0 +1,145 @@
+// The disk and the in-memory file systems must agree: each case runs on both.
+#include <sys/stat.h>
+
+#include <tuple>
+
+#include <gtest/gtest.h>
+
+#include "platform/disk_file_system.h"
+#include "platform/memory_file_system.h"
+#include "temp_folder.h"
+
+namespace check_html {
+namespace {
+
+using Names = std::vector<std::string>;
+
+class FileSystemContract : public testing::TestWithParam<bool> {
+ protected:
+  FileSystemContract() : root_(OnDisk() ? temp_.Path() : "/site") { memory_.AddFolder(root_); }
+
+  static bool OnDisk() { return GetParam(); }
+  FileSystem& Files() { return OnDisk() ? static_cast<FileSystem&>(disk_) : memory_; }
+  std::string At(std::string_view relative) const { return root_ + "/" + std::string(relative); }
+
+  void Put(std::string_view relative, std::string_view bytes) {
+    if (OnDisk()) temp_.Put(relative, bytes);
+    else memory_.AddFile(At(relative), bytes);
+  }
+  std::string Read(std::string_view relative) {
+    std::string bytes;
+    return Files().ReadFile(At(relative), bytes) == FileStatus::kOk ? bytes : "<unread>";
+  }
+  // Names in listing order, folders marked with a trailing "/".
+  Names List(std::string_view relative, std::string_view mask = "*") {
+    Names names;
+    for (const FolderEntry& entry : Files().ListFolder(At(relative), mask)) {
+      names.push_back(entry.name + (entry.is_folder ? "/" : ""));
+    }
+    return names;
+  }
+
+  TempFolder temp_;
+  DiskFileSystem disk_;
+  MemoryFileSystem memory_;
+  std::string root_;
+};
+
+std::string DiskOrMemory(const testing::TestParamInfo<bool>& param) {
+  return param.param ? "Disk" : "Memory";
+}
+INSTANTIATE_TEST_SUITE_P(Both, FileSystemContract, testing::Bool(), DiskOrMemory);
+
+TEST_P(FileSystemContract, ResolvesEachNameIgnoringCaseAndCountsFoldersAsFound) {
+  Put("kap1/backbone/x.htm", "x");
+  Put("Kap2/Index.HTML", "i");
+  Put("\xC4rger.htm", "a");
+  Put("kap1/empty.htm", "");
+  // path, exists, is a folder, contents
+  const std::tuple<const char*, bool, bool, const char*> cases[] = {
+      {"Kap1\\Backbone\\X.HTM", true, false, "x"},
+      {"KAP1/backbone", true, true, "<unread>"},
+      {"kap1\\backbone\\", true, true, "<unread>"},
+      {"KAP1/backbone/../BACKBONE/./x.htm", true, false, "x"},
+      {"kap2/index.html", true, false, "i"},
+      {"\xE4RGER.HTM", true, false, "a"},
+      {"KAP1/EMPTY.HTM", true, false, ""},
+      {"kap1/backbone/y.htm", false, false, "<unread>"},
+      {"kap1/backbone/x.htm/z", false, false, "<unread>"},
+  };
+  for (const auto& [path, exists, is_folder, contents] : cases) {
+    EXPECT_EQ(std::tuple(Files().Exists(At(path)), Files().IsFolder(At(path)), Read(path)),
+              std::tuple(exists, is_folder, std::string(contents)))
+        << path;
+  }
+}
+
+TEST_P(FileSystemContract, WritesReplaceUnderTheExistingNameAndCreateInTheExistingFolder) {
+  Put("kap1/backbone/x.htm", "old");
+  EXPECT_EQ(Files().WriteFile(At("KAP1\\BACKBONE\\X.HTM"), "new"), FileStatus::kOk);
+  EXPECT_EQ(Files().WriteFile(At("Kap1/Backbone/New.htm"), "n"), FileStatus::kOk);
+  EXPECT_EQ(Files().WriteFile(At("kap9/y.htm"), "y"), FileStatus::kCannotOpen);
+  EXPECT_EQ(Files().WriteFile(At("kap1"), "y"), FileStatus::kCannotOpen);
+  // No temporary file is left behind, and no second folder or name appeared.
+  EXPECT_EQ(List(""), (Names{"kap1/"}));
+  EXPECT_EQ(List("kap1/backbone"), (Names{"New.htm", "x.htm"}));
+  EXPECT_EQ(Read("kap1/backbone/x.htm"), "new");
+}
+
+TEST_P(FileSystemContract, WriteProtectedFilesCanOnlyBeRead) {
+  Put("p.htm", "keep");
+  Put("other.htm", "other");
+  if (OnDisk()) chmod(At("p.htm").c_str(), 0444);
+  else memory_.SetReadOnly(At("p.htm"));
+  std::string bytes;
+  EXPECT_EQ(Files().ReadFile(At("p.htm"), bytes), FileStatus::kOk);
+  EXPECT_EQ(Files().ReadFile(At("p.htm"), bytes, true), FileStatus::kCannotOpen);
+  EXPECT_EQ(Files().WriteFile(At("P.HTM"), "lost"), FileStatus::kCannotOpen);
+  EXPECT_FALSE(Files().Remove(At("p.htm")));
+  EXPECT_FALSE(Files().Copy(At("other.htm"), At("p.htm"), false));
+  EXPECT_EQ(Read("p.htm"), "keep");
+}
+
+TEST_P(FileSystemContract, RenameRemoveAndCopyFollowWindowsRules) {
+  Put("a.htm", "a");
+  Put("b.htm", "b");
+  Put("sub/keep.txt", "k");
+  EXPECT_FALSE(Files().Rename(At("a.htm"), At("B.HTM")));  // the target exists
+  EXPECT_FALSE(Files().Rename(At("missing.htm"), At("c.htm")));
+  EXPECT_TRUE(Files().Rename(At("A.HTM"), At("SUB/a.bak")));
+  EXPECT_TRUE(Files().Rename(At("b.htm"), At("B.htm")));  // letter case only
+  EXPECT_FALSE(Files().Rename(At("B.htm"), At("B.htm")));
+  EXPECT_FALSE(Files().Remove(At("Sub")));
+  EXPECT_FALSE(Files().Remove(At("missing.htm")));
+  EXPECT_TRUE(Files().Copy(At("sub/a.bak"), At("c.htm"), true));
+  EXPECT_FALSE(Files().Copy(At("B.htm"), At("C.HTM"), true));
+  EXPECT_TRUE(Files().Copy(At("B.htm"), At("C.HTM"), false));
+  EXPECT_FALSE(Files().Copy(At("c.htm"), At("c.htm"), false));
+  EXPECT_TRUE(Files().Remove(At("sub/A.BAK")));
+  EXPECT_EQ(List(""), (Names{"B.htm", "c.htm", "sub/"}));
+  EXPECT_EQ(List("sub"), (Names{"keep.txt"}));
+  EXPECT_EQ(Read("c.htm"), "b");
+}
+
+TEST_P(FileSystemContract, ListsByUpperCaseNameThroughTheMask) {
+  for (const char* name : {"b.htm", "A.html", "c.HTM", "\xE4.htm", "x.htmlx", "Kap1/y.htm"}) {
+    Put(name, "");
+  }
+  EXPECT_EQ(List("", "*.htm;*.html"), (Names{"A.html", "b.htm", "c.HTM", "\xE4.htm"}));
+  EXPECT_EQ(List("", "*.*"), (Names{"A.html", "b.htm", "c.HTM", "Kap1/", "x.htmlx", "\xE4.htm"}));
+  EXPECT_EQ(List("KAP1", "*"), (Names{"y.htm"}));
+  EXPECT_EQ(List("missing", "*"), (Names{}));
+}
+
+TEST_P(FileSystemContract, MakeFolderCreatesMissingParentsInsideExistingFolders) {
+  Put("Kap1/f.htm", "");
+  EXPECT_TRUE(Files().MakeFolder(At("KAP1\\New\\Deeper")));
+  EXPECT_TRUE(Files().MakeFolder(At("kap1/new")));
+  EXPECT_FALSE(Files().MakeFolder(At("kap1/f.htm/x")));
+  EXPECT_EQ(List(""), (Names{"Kap1/"}));
+  EXPECT_EQ(List("kap1"), (Names{"f.htm", "New/"}));
+  EXPECT_TRUE(Files().IsFolder(At("kap1/new/deeper")));
+}
+
+}  // namespace
+}  // namespace check_html
