@@ -113,19 +113,6 @@ TEST(PageReader, CopiesThroughScriptsAnchorsSubscriptsAndComments) {
   }
 }
 
-TEST(PageReader, CompletesACommentThatReadTagCutAtAnInnerBracket) {
-  PageReader reader;
-  reader.LoadText("<!-- if a > b -->after</html>");
-  std::string text;
-  std::string tag;
-  ASSERT_TRUE(reader.ReadTag(text, tag));
-  std::string s = "<" + tag + ">";
-  ASSERT_TRUE(reader.TakeComment(s));
-  EXPECT_EQ(s, "<!-- if a> b -->");
-  ASSERT_TRUE(reader.ReadTag(text, tag));
-  EXPECT_EQ(text + "|" + tag, "after|/html");
-}
-
 TEST(PageReader, ReadsFormulaEntriesByKindWithTwoPositions) {
   PageReader reader;
   reader.SetMathText("0!Y>\\(a+b\\)<Y;3!Y>\\[x^2\\]<Y;1!Y>\\begin{align}y\\end{align}<Y;"
