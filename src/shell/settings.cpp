@@ -1,0 +1,115 @@
+#include "shell/settings.h"
+
+#include "platform/case_map.h"
+#include "platform/ini_file.h"
+#include "platform/path_parts.h"
+#include "shell/legacy_settings.h"
+#include "shell/options.h"
+#include "shell/start_file.h"
+
+namespace check_html {
+namespace {
+
+constexpr const char* kFileInfo = "FileInfo";
+constexpr const char* kOptions = "Options";
+
+void ReadOption(const IniFile& ini, const char* key, std::atomic<bool>& flag, bool missing) {
+  flag = ini.ReadBool(kOptions, key, missing);
+}
+
+void ReadIniSettings(const IniFile& ini, Settings& settings) {
+  settings.StartDir = ini.ReadString(kFileInfo, "StartDir", "");
+  SpecialDir = ini.ReadString(kFileInfo, "SpecialDir", SpecialDir);
+  ConverterPath = ini.ReadString(kFileInfo, "Converter", ConverterPath);
+  settings.StartFile = ini.ReadString(kFileInfo, "StartFile", "");
+  settings.SaveDir = settings.ProgramDir;
+  settings.SavePrefix = ini.ReadString(kFileInfo, "SavePrefix", kDefaultPrefix);
+  settings.SaveProjectname =
+      ini.ReadString(kFileInfo, "SaveProjectname", kStoredDefaultProjectName);
+  Old_Days = ini.ReadInteger(kFileInfo, "Old_Days", kDefaultOldDays);
+
+  ReadOption(ini, "Set_to_English", Set_to_English, true);
+  ReadOption(ini, "tex_html", tex_html, tex_html);
+  ReadOption(ini, "for_mathjax", for_mathjax, for_mathjax);
+  ReadOption(ini, "BakClear", BakClear, true);
+  ReadOption(ini, "Look_For_SubPath", Look_For_SubPath, Look_For_SubPath);
+  ReadOption(ini, "xxx_mathjax", xxx_mathjax, xxx_mathjax);
+  ReadOption(ini, "Clear_Anc", Clear_Anc, Clear_Anc);
+  settings.BindBack = ini.ReadBool(kOptions, "Bind_Back", settings.BindBack);
+  settings.BindNoBack = ini.ReadBool(kOptions, "Bind_NoBack", settings.BindNoBack);
+}
+
+// A saved start page is kept only when it is a file under the parent of the program folder.
+void DropForeignStartFile(const FileSystem& files, Settings& settings) {
+  const std::string& start = settings.StartFile;
+  bool kept = !start.empty() && files.Exists(start) && !files.IsFolder(start) &&
+              LiesUnderParentOf(start, settings.ProgramDir);
+  if (kept) return;
+  settings.SaveDir = settings.ProgramDir;
+  settings.StartDir = settings.ProgramDir;
+  settings.StartFile.clear();
+}
+
+}  // namespace
+
+Settings ReadSettings(const FileSystem& files, std::string_view program_dir) {
+  Settings settings;
+  settings.ProgramDir = LowerCase(program_dir);
+  settings.StartDir = settings.ProgramDir;
+  settings.SaveDir = settings.ProgramDir;
+  if (SpecialDir.empty()) SpecialDir = JoinPath(settings.ProgramDir, "special");
+
+  IniFile ini;
+  std::string legacy;
+  if (ini.Load(files, JoinPath(settings.ProgramDir, kSettingsFileName))) {
+    ReadIniSettings(ini, settings);
+    DropForeignStartFile(files, settings);
+  } else if (files.ReadFile(JoinPath(settings.ProgramDir, kLegacySettingsFileName), legacy) ==
+             FileStatus::kOk) {
+    ReadLegacySettings(legacy, settings);
+    DropForeignStartFile(files, settings);
+  }
+
+  // An empty start folder would leave the folder list nowhere: it stays at the program folder.
+  if (settings.StartDir.empty()) settings.StartDir = settings.ProgramDir;
+  settings.StartDir = LowerCase(settings.StartDir);
+  settings.StartFile = LowerCase(settings.StartFile);
+  settings.SaveDir = LowerCase(settings.SaveDir);
+
+  // In TeX mode the chapter structure comes from the converter: no binding, GIF buttons.
+  if (tex_html) {
+    settings.BindBack = false;
+    settings.BindNoBack = false;
+    settings.BindBoxesVisible = false;
+    UsePngButtons = false;
+  } else {
+    settings.BindBoxesVisible = true;
+    UsePngButtons = true;
+  }
+  return settings;
+}
+
+FileStatus WriteSettings(FileSystem& files, const Settings& settings) {
+  std::string path = JoinPath(settings.ProgramDir, kSettingsFileName);
+  IniFile ini;
+  ini.Load(files, path);
+  ini.WriteString(kFileInfo, "StartDir", settings.StartDir);
+  ini.WriteString(kFileInfo, "StartFile", settings.StartFile);
+  ini.WriteString(kFileInfo, "SaveDir", settings.SaveDir);
+  ini.WriteString(kFileInfo, "SavePrefix", settings.SavePrefix);
+  ini.WriteString(kFileInfo, "SaveProjectname", settings.SaveProjectname);
+  ini.WriteInteger(kFileInfo, "Old_Days", Old_Days);
+  ini.WriteString(kFileInfo, "Converter", ConverterPath);
+  ini.WriteBool(kOptions, "Bind_Back", settings.BindBack);
+  ini.WriteBool(kOptions, "Bind_NoBack", settings.BindNoBack);
+  ini.WriteBool(kOptions, "Set_to_English", Set_to_English);
+  ini.WriteBool(kOptions, "tex_html", tex_html);
+  ini.WriteBool(kOptions, "for_mathjax", for_mathjax);
+  ini.WriteBool(kOptions, "xxx_mathjax", xxx_mathjax);
+  ini.WriteBool(kOptions, "BakClear", BakClear);
+  ini.WriteBool(kOptions, "Look_For_SubPath", Look_For_SubPath);
+  ini.WriteBool(kOptions, "Clear_Anc", Clear_Anc);
+  return ini.Save(files, path);
+}
+
+}  // namespace check_html
