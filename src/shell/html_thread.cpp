@@ -1,0 +1,134 @@
+#include "shell/html_thread.h"
+
+#include <exception>
+#include <utility>
+
+#include "rewrite/button_templates.h"
+#include "shell/options.h"
+#include "shell/start_file.h"
+#include "site/page_lists.h"
+#include "site/site_database.h"
+
+namespace check_html {
+namespace {
+
+constexpr size_t kStatusWidth = 255;
+
+}  // namespace
+
+THTML_Thread::THTML_Thread(RunFrontEnd& front_end, FileSystem& files)
+    : Reader(files), Writer(files), front_end_(front_end), files_(files) {}
+
+THTML_Thread::~THTML_Thread() {
+  RequestStop();
+  Wait();
+}
+
+void THTML_Thread::Start() {
+  IsRunning = true;
+  thread_ = std::jthread([this] { Execute(); });
+}
+
+void THTML_Thread::RequestStop() { stop_source_.request_stop(); }
+
+void THTML_Thread::Wait() {
+  if (thread_.joinable()) thread_.join();
+}
+
+void THTML_Thread::LogLine(const std::string& text) { front_end_.LogLine(text); }
+
+void THTML_Thread::ShowStatus(const std::string& text) {
+  front_end_.ShowStatus(text.substr(0, kStatusWidth));
+}
+
+// An error raised by a pass ends the run here instead of ending the program: the steps after
+// it are skipped, but the run is released and the window can start the next one.
+void THTML_Thread::Execute() {
+  try {
+    RunSteps();
+  } catch (const std::exception& error) {
+    EndAfterError(error.what());
+  } catch (...) {
+    EndAfterError("Unknown error");
+  }
+}
+
+void THTML_Thread::RunSteps() {
+  if (!UsePngButtons) UseGifButtons();
+  RefList.assign(1, SiteFolderOf(StartFile));
+  SectionNo = 0;
+  SectionPage.clear();
+  IsRunning = true;
+  front_end_.SetButtonCaption(kStopCaption);
+
+  if (!Stopped() && BindBack) BuildChapterContents(StartFile);
+  Database = std::make_unique<SiteDatabase>();
+  RunPasses();
+
+  if (GiF2PNGItem) ConvertGifs();
+  SynchronizeCall([this] { UpdatePageLists(); });
+  if (!Stopped() && DoSpecialItem) CopySpecial();
+  RefList = {};
+  Database.reset();
+  ShowStatus(ListFull ? kIdleListFullStatus : kIdleStatus);
+  if (!tex_html && DoNice_Item) RepairCleanedPages();
+  ShowStatus(kIdleStatus);
+  IsRunning = false;
+  front_end_.SetButtonCaption(kStartCaption);
+}
+
+// The passes over the site database, each skipped once the stop request is set. Their order
+// matters: the index list releases the anchor chain that the list passes before it read.
+void THTML_Thread::RunPasses() {
+  if (!Stopped()) CrawlTree(StartFile);
+  if (!Stopped()) WriteCrossCheck(ReportPath(CheckFile));
+  if (!Stopped()) RewriteAllPages();
+  if (!Stopped()) WriteAbbrevList(ReportPath(AbkFile));
+  if (!Stopped()) WriteTranslList(ReportPath(TranslFile));
+  if (!Stopped()) WriteNameList(ReportPath(NameFile));
+  if (!Stopped()) WriteNewsList(ReportPath("overview_main.html"), true);
+  if (!Stopped()) WriteNewsList(ReportPath(NewFile), false);
+  if (!BindNoBack && !BindBack && !tex_html) {
+    if (!Stopped()) WriteLanguageIndex(ReportPath(IndexFile), "_en", "_ge", false);
+    if (!Stopped()) WriteLanguageIndex(ReportPath(IndexFile), "_en", "_en", true);
+  }
+  if (!tex_html && !Stopped()) WriteIndexList(ReportPath(IndexFile));
+  if (!Stopped()) WriteFailures(ReportPath(BadFile));
+  if (!Stopped()) WriteUnreferenced(ReportPath(DumFile));
+  if (!Stopped()) WriteLatexIndex();
+  if (!Stopped()) WriteRefList(SaveDir + "\\..\\..\\pdf_split\\RefList.txt");
+}
+
+// Table repair walks the pages that the rewrite cleaned, entries 1 to the count, in order.
+void THTML_Thread::RepairCleanedPages() {
+  std::vector<std::string> pages = CleanedList.Snapshot();
+  for (size_t i = 1; i < pages.size(); ++i) RepairTables(pages[i]);
+}
+
+void THTML_Thread::SynchronizeCall(const std::function<void()>& call) {
+  std::exception_ptr error;
+  front_end_.Synchronize([&call, &error] {
+    try {
+      call();
+    } catch (...) {
+      error = std::current_exception();
+    }
+  });
+  if (error) std::rethrow_exception(error);
+}
+
+void THTML_Thread::EndAfterError(const std::string& text) {
+  error_text_ = text;
+  LogLine("!!!" + text);
+  ShowStatus(text);
+  RefList = {};
+  Database.reset();
+  IsRunning = false;
+  front_end_.SetButtonCaption(kStartCaption);
+}
+
+std::string THTML_Thread::ReportPath(const std::string& file_name) const {
+  return SaveDir + "\\" + file_name;
+}
+
+}  // namespace check_html

@@ -1,0 +1,27 @@
+// The passes of a check run. Each pass is built in its own part of the program; until then its
+// member does nothing.
+#include "shell/html_thread.h"
+
+namespace check_html {
+
+void THTML_Thread::BuildChapterContents(const std::string& /*start_file*/) {}
+void THTML_Thread::CrawlTree(const std::string& /*start_file*/) {}
+void THTML_Thread::WriteCrossCheck(const std::string& /*path*/) {}
+void THTML_Thread::RewriteAllPages() {}
+void THTML_Thread::WriteAbbrevList(const std::string& /*path*/) {}
+void THTML_Thread::WriteTranslList(const std::string& /*path*/) {}
+void THTML_Thread::WriteNameList(const std::string& /*path*/) {}
+void THTML_Thread::WriteNewsList(const std::string& /*path*/, bool /*with_scripts*/) {}
+void THTML_Thread::WriteLanguageIndex(const std::string& /*path*/, const std::string& /*marker*/,
+                                      const std::string& /*suffix*/, bool /*wanted*/) {}
+void THTML_Thread::WriteIndexList(const std::string& /*path*/) {}
+void THTML_Thread::WriteFailures(const std::string& /*path*/) {}
+void THTML_Thread::WriteUnreferenced(const std::string& /*path*/) {}
+void THTML_Thread::WriteLatexIndex() {}
+void THTML_Thread::WriteRefList(const std::string& /*path*/) {}
+void THTML_Thread::ConvertGifs() {}
+void THTML_Thread::UpdatePageLists() {}
+void THTML_Thread::CopySpecial() {}
+void THTML_Thread::RepairTables(const std::string& /*page*/) {}
+
+}  // namespace check_html

@@ -1,0 +1,165 @@
+#include "shell/html_thread.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/file_error.h"
+#include "platform/memory_file_system.h"
+#include "rewrite/button_templates.h"
+#include "shell/options.h"
+#include "shell/report_names.h"
+#include "site/page_lists.h"
+#include "recording_run.h"
+
+namespace check_html {
+namespace {
+
+using Events = std::vector<std::string>;
+
+const char* const kStart = "d:\\web\\zq\\html\\kap1\\backbone\\p.html";
+const Events kListPasses = {
+    "CrawlTree d:\\web\\zq\\html\\kap1\\backbone\\p.html",
+    "WriteCrossCheck d:\\out\\zq_check.html", "RewriteAllPages",
+    "WriteAbbrevList d:\\out\\zq_abk.html", "WriteTranslList d:\\out\\zq_transl.html",
+    "WriteNameList d:\\out\\zq_name.html",
+    "WriteNewsList d:\\out\\overview_main.html with scripts",
+    "WriteNewsList d:\\out\\zq_new.html without scripts"};
+const Events kReportPasses = {
+    "WriteFailures d:\\out\\zq_bad.html", "WriteUnreferenced d:\\out\\zq_dum.html",
+    "WriteLatexIndex", "WriteRefList d:\\out\\..\\..\\pdf_split\\RefList.txt"};
+const Events kEnd = {"UpdatePageLists synchronized", "status Idle", "status Idle",
+                     "caption &Start"};
+
+Events Join(std::initializer_list<Events> parts) {
+  Events all;
+  for (const Events& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+class HtmlThreadTest : public ::testing::Test {
+ protected:
+  HtmlThreadTest() {
+    ResetOptions();
+    UsePngButtonForms();
+    ListFull = false;
+    CleanedList.Reset("zq");
+  }
+  ~HtmlThreadTest() override { ResetOptions(); }
+
+  // Runs a recording run for kStart with output folder d:\out and prefix zq to its end.
+  Events RunToEnd(const std::function<void(RecordingRun&)>& set_up = {}) {
+    RecordingFrontEnd front_end;
+    RecordingRun run(front_end, files_);
+    run.SaveDir = "d:\\out";
+    run.StartFile = kStart;
+    ReportNames names = MakeReportNames("zq");
+    run.CheckFile = names.CheckFile, run.AbkFile = names.AbkFile;
+    run.TranslFile = names.TranslFile, run.NameFile = names.NameFile;
+    run.IndexFile = names.IndexFile, run.BadFile = names.BadFile;
+    run.DumFile = names.DumFile, run.NewFile = names.NewFile;
+    if (set_up) set_up(run);
+    run.Start();
+    run.Wait();
+    error_text_ = run.ErrorText();
+    EXPECT_FALSE(run.IsRunning);
+    EXPECT_TRUE(run.RefList.empty() && !run.Database);
+    return front_end.Events();
+  }
+
+  MemoryFileSystem files_;
+  std::string error_text_;
+};
+
+TEST_F(HtmlThreadTest, CallsThePassesInTheirOrderUnderTheirConditions) {
+  const Events kLanguageLists = {"WriteLanguageIndex d:\\out\\zq_index.html _en _ge 0",
+                                 "WriteLanguageIndex d:\\out\\zq_index.html _en _en 1"};
+  const Events kIndexList = {"WriteIndexList d:\\out\\zq_index.html"};
+  const Events kContents = {"BuildChapterContents " + std::string(kStart) + " (no database)"};
+  struct Case {
+    bool tex, back, no_back;
+    Events expected;
+  };
+  const Case cases[] = {
+      {true, false, false, Join({{"caption &Stop"}, kListPasses, kReportPasses, kEnd})},
+      {false, false, false,
+       Join({{"caption &Stop"}, kListPasses, kLanguageLists, kIndexList, kReportPasses, kEnd})},
+      {false, true, false,
+       Join({{"caption &Stop"}, kContents, kListPasses, kIndexList, kReportPasses, kEnd})},
+      {false, false, true, Join({{"caption &Stop"}, kListPasses, kIndexList, kReportPasses, kEnd})},
+  };
+  for (const Case& c : cases) {
+    tex_html = c.tex;
+    EXPECT_EQ(RunToEnd([&c](RecordingRun& run) { run.BindBack = c.back, run.BindNoBack = c.no_back; }),
+              c.expected)
+        << c.tex << c.back << c.no_back;
+  }
+  EXPECT_EQ(error_text_, "");
+}
+
+// A full page list shows until table repair has finished.
+TEST_F(HtmlThreadTest, StopDuringTheCrawlStillRunsConversionListUpdateAndTableRepair) {
+  tex_html = false;
+  GiF2PNGItem = DoNice_Item = DoSpecialItem = true;
+  CleanedList.Add("p.html");
+  CleanedList.Add("q.html");
+  EXPECT_EQ(RunToEnd([](RecordingRun& run) {
+              run.actions["CrawlTree"] = [](RecordingRun& r) { r.RequestStop(), ListFull = true; };
+            }),
+            (Events{"caption &Stop", kListPasses[0], "ConvertGifs", "UpdatePageLists synchronized",
+                    "status Idle (f_No too small!)", "RepairTables p.html (no database)",
+                    "RepairTables q.html (no database)", "status Idle", "caption &Start"}));
+}
+
+TEST_F(HtmlThreadTest, RunsTheOptionalJobsInTheirPlacesButNoTableRepairInTexMode) {
+  GiF2PNGItem = DoSpecialItem = DoNice_Item = true;
+  CleanedList.Add("p.html");
+  EXPECT_EQ(RunToEnd(), Join({{"caption &Stop"}, kListPasses, kReportPasses,
+                              {"ConvertGifs", "UpdatePageLists synchronized", "CopySpecial",
+                               "status Idle", "status Idle", "caption &Start"}}));
+}
+
+TEST_F(HtmlThreadTest, AFileErrorEndsTheRunCleanlyAlsoFromTheSynchronizedCall) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"WriteNameList", "WriteNameList d:\\out\\zq_name.html"},
+      {"UpdatePageLists", "UpdatePageLists synchronized"}};
+  for (const auto& [pass, event] : cases) {
+    Events events = RunToEnd([pass](RecordingRun& run) {
+      run.actions[pass] = [](RecordingRun&) { throw FileError(kCannotOpen); };
+    });
+    EXPECT_EQ(Events(events.end() - 4, events.end()),
+              (Events{event, "log !!!File can not be opend", "status File can not be opend",
+                      "caption &Start"}));
+    EXPECT_EQ(error_text_, kCannotOpen);
+  }
+}
+
+TEST_F(HtmlThreadTest, PreparesTheRunAndItsGifButtonsBeforeItsFirstPass) {
+  UsePngButtons = false;
+  std::string seen;
+  RunToEnd([&seen](RecordingRun& run) {
+    run.SectionNo = 7;
+    run.SectionPage = "old.html";
+    run.actions["CrawlTree"] = [&seen](RecordingRun& r) {
+      seen = r.RefList.at(0) + " " + std::to_string(r.SectionNo) + " [" + r.SectionPage + "] " +
+             (r.IsRunning ? "running" : "idle");
+    };
+  });
+  EXPECT_EQ(seen, "zq 0 [] running");
+  EXPECT_EQ(IndexButton + ForwardButton + BackButton + GoToButton + PdfButton,
+            "SRC=\"../../styles/index.gif\" SRC=\"../../styles/weiter.gif\" "
+            "SRC=\"../../styles/zurueck.gif\" SRC=\"../../styles/zu_zu.gif\" "
+            "SRC=\"../../styles/pdf_logo.gif\" ");
+}
+
+TEST_F(HtmlThreadTest, CutsStatusTextsTo255Characters) {
+  RecordingFrontEnd front_end;
+  THTML_Thread run(front_end, files_);
+  run.ShowStatus(std::string(300, 'x'));
+  EXPECT_EQ(front_end.Events(), Events{"status " + std::string(255, 'x')});
+}
+
+}  // namespace
+}  // namespace check_html

@@ -1,0 +1,95 @@
+// Test doubles for the run: a front end and a run object that write every call, in order, to one
+// shared event list, so a test compares the whole course of a run at once.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "shell/front_end.h"
+#include "shell/html_thread.h"
+
+namespace check_html {
+
+class RecordingFrontEnd : public RunFrontEnd {
+ public:
+  void LogLine(const std::string& text) override { Add("log " + text); }
+  void ShowStatus(const std::string& text) override { Add("status " + text); }
+  void SetButtonCaption(const std::string& caption) override { Add("caption " + caption); }
+  void Synchronize(const std::function<void()>& call) override {
+    in_synchronize_ = true;
+    call();
+    in_synchronize_ = false;
+  }
+
+  void Add(const std::string& event) {
+    std::lock_guard lock(mutex_);
+    events_.push_back(event);
+  }
+  std::vector<std::string> Events() const {
+    std::lock_guard lock(mutex_);
+    return events_;
+  }
+  bool InSynchronize() const { return in_synchronize_; }
+
+ private:
+  mutable std::mutex mutex_;
+  std::vector<std::string> events_;
+  bool in_synchronize_ = false;
+};
+
+// Records each pass as "Name argument..." and, after the tables are released, " (no database)".
+// An action registered under a pass name runs inside that pass.
+class RecordingRun : public THTML_Thread {
+ public:
+  RecordingRun(RecordingFrontEnd& front_end, FileSystem& files)
+      : THTML_Thread(front_end, files), front_end_(front_end) {}
+  ~RecordingRun() override { Wait(); }
+
+  std::map<std::string, std::function<void(RecordingRun&)>> actions;
+
+ protected:
+  void BuildChapterContents(const std::string& start_file) override {
+    Record("BuildChapterContents", start_file);
+  }
+  void CrawlTree(const std::string& start_file) override { Record("CrawlTree", start_file); }
+  void WriteCrossCheck(const std::string& path) override { Record("WriteCrossCheck", path); }
+  void RewriteAllPages() override { Record("RewriteAllPages", ""); }
+  void WriteAbbrevList(const std::string& path) override { Record("WriteAbbrevList", path); }
+  void WriteTranslList(const std::string& path) override { Record("WriteTranslList", path); }
+  void WriteNameList(const std::string& path) override { Record("WriteNameList", path); }
+  void WriteNewsList(const std::string& path, bool with_scripts) override {
+    Record("WriteNewsList", path + (with_scripts ? " with scripts" : " without scripts"));
+  }
+  void WriteLanguageIndex(const std::string& path, const std::string& marker,
+                          const std::string& suffix, bool wanted) override {
+    Record("WriteLanguageIndex", path + " " + marker + " " + suffix + (wanted ? " 1" : " 0"));
+  }
+  void WriteIndexList(const std::string& path) override { Record("WriteIndexList", path); }
+  void WriteFailures(const std::string& path) override { Record("WriteFailures", path); }
+  void WriteUnreferenced(const std::string& path) override { Record("WriteUnreferenced", path); }
+  void WriteLatexIndex() override { Record("WriteLatexIndex", ""); }
+  void WriteRefList(const std::string& path) override { Record("WriteRefList", path); }
+  void ConvertGifs() override { Record("ConvertGifs", ""); }
+  void UpdatePageLists() override {
+    Record("UpdatePageLists", front_end_.InSynchronize() ? "synchronized" : "on the worker");
+  }
+  void CopySpecial() override { Record("CopySpecial", ""); }
+  void RepairTables(const std::string& page) override { Record("RepairTables", page); }
+
+ private:
+  void Record(const std::string& pass, const std::string& argument) {
+    std::string event = pass;
+    if (!argument.empty()) event += " " + argument;
+    if (!Database) event += " (no database)";
+    front_end_.Add(event);
+    auto action = actions.find(pass);
+    if (action != actions.end()) action->second(*this);
+  }
+
+  RecordingFrontEnd& front_end_;
+};
+
+}  // namespace check_html
