@@ -20,16 +20,16 @@ constexpr int kPreviewRuns = 10;
 
 void PageReader::LoadPage(std::string_view path) {
   ClosePage();
-  if (files_ == nullptr) throw FileError(kCannotOpen);
+  if (files_ == nullptr) throw FileError(kCannotOpenText);
   switch (files_->ReadFile(path, bytes_, /*need_write=*/true)) {
     case FileStatus::kOk:
       break;
     case FileStatus::kCannotOpen:
       bytes_.clear();
-      throw FileError(kCannotOpen);
+      throw FileError(kCannotOpenText);
     case FileStatus::kIoError:
       bytes_.clear();
-      throw FileError(kReadMappingFailed);
+      throw FileError(kReadMappingText);
   }
   SetEnd();
 }

@@ -27,7 +27,7 @@ class PageReader {
   explicit PageReader(const FileSystem& files) : files_(&files) {}
 
   // Reads the whole page. The file must be openable for writing as well: a missing or
-  // write-protected page throws FileError(kCannotOpen), a failed read FileError(kReadMappingFailed).
+  // write-protected page throws FileError(kCannotOpenText), a failed read FileError(kReadMappingText).
   // A 0-byte page is no error: it reads as empty. Reading never changes the file.
   void LoadPage(std::string_view path);
   // Loads `text` as if it were the page file's content (same end rule).

@@ -97,11 +97,11 @@ void PageWriter::SaveOutput() {
     case FileStatus::kOk:
       break;
     case FileStatus::kCannotOpen:
-      throw FileError(kCannotOpen);
+      throw FileError(kCannotOpenText);
     case FileStatus::kIoError:
-      throw FileError(kWriteMappingFailed);
+      throw FileError(kWriteMappingText);
   }
-  if (out_text_.empty()) throw FileError(kWriteMappingFailed);  // no mapping of zero bytes
+  if (out_text_.empty()) throw FileError(kWriteMappingText);  // no mapping of zero bytes
   out_text_.clear();
 }
 

@@ -37,8 +37,8 @@ class PageWriter {
   // Appends to OutText directly; the pending line is untouched.
   void AppendRaw(std::string_view text);
   // Writes OutText (not the pending line) to OutName and empties it. A file that cannot be
-  // created throws FileError(kCannotOpen), a failed write FileError(kWriteMappingFailed). An
-  // empty OutText leaves an empty file and throws FileError(kWriteMappingFailed), as a write
+  // created throws FileError(kCannotOpenText), a failed write FileError(kWriteMappingText). An
+  // empty OutText leaves an empty file and throws FileError(kWriteMappingText), as a write
   // through a file mapping of zero bytes always did.
   void SaveOutput();
 

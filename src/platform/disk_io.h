@@ -30,7 +30,7 @@ struct FileAttributes {
 
 // Writes `bytes` to a new hidden file "." + name + "." + random in the target's folder and
 // renames it over `target`. A failure removes the temporary file and leaves the target as it
-// was: kCannotOpen when the temporary file cannot be created, kIoError after that.
+// was: kCannotOpenText when the temporary file cannot be created, kIoError after that.
 FileStatus ReplaceFile(const std::string& target, std::string_view bytes,
                        const FileAttributes& attributes);
 

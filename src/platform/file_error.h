@@ -12,8 +12,8 @@ class FileError : public std::runtime_error {
   explicit FileError(const std::string& message) : std::runtime_error(message) {}
 };
 
-inline constexpr const char* kCannotOpen = "File can not be opend";
-inline constexpr const char* kReadMappingFailed = "Error while Filemapping";
-inline constexpr const char* kWriteMappingFailed = "Errop while Filemapping";
+inline constexpr const char* kCannotOpenText = "File can not be opend";
+inline constexpr const char* kReadMappingText = "Error while Filemapping";
+inline constexpr const char* kWriteMappingText = "Errop while Filemapping";
 
 }  // namespace check_html

@@ -10,16 +10,11 @@
 
 namespace check_html {
 
-// g++ 12 takes a scoped enumerator for a shadow of the message constant of the same name in
-// platform/file_error.h when that header comes first; the two never meet, so silence it here.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wshadow"
 enum class FileStatus {
   kOk,
   kCannotOpen,  // missing, a folder, or not openable as asked (for example write-protected)
   kIoError,     // opened, but reading or writing failed
 };
-#pragma GCC diagnostic pop
 
 struct FolderEntry {
   std::string name;  // the name as stored, without folder

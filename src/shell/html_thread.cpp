@@ -61,17 +61,20 @@ void THTML_Thread::RunSteps() {
   IsRunning = true;
   front_end_.SetButtonCaption(kStopCaption);
 
-  if (!Stopped() && BindBack) BuildChapterContents(StartFile);
+  if (!Stopped() && BindBack && !CheckOnly) BuildChapterContents(StartFile);
   Database = std::make_unique<SiteDatabase>();
-  RunPasses();
-
-  if (GiF2PNGItem) ConvertGifs();
-  SynchronizeCall([this] { UpdatePageLists(); });
-  if (!Stopped() && DoSpecialItem) CopySpecial();
+  if (CheckOnly) {
+    RunLinkCheck();
+  } else {
+    RunPasses();
+    if (GiF2PNGItem) ConvertGifs();
+    SynchronizeCall([this] { UpdatePageLists(); });
+    if (!Stopped() && DoSpecialItem) CopySpecial();
+  }
   RefList = {};
   Database.reset();
   ShowStatus(ListFull ? kIdleListFullStatus : kIdleStatus);
-  if (!tex_html && DoNice_Item) RepairCleanedPages();
+  if (!CheckOnly && !tex_html && DoNice_Item) RepairCleanedPages();
   ShowStatus(kIdleStatus);
   IsRunning = false;
   front_end_.SetButtonCaption(kStartCaption);
@@ -97,6 +100,14 @@ void THTML_Thread::RunPasses() {
   if (!Stopped()) WriteUnreferenced(ReportPath(DumFile));
   if (!Stopped()) WriteLatexIndex();
   if (!Stopped()) WriteRefList(SaveDir + "\\..\\..\\pdf_split\\RefList.txt");
+}
+
+// The passes of a link check that changes nothing.
+void THTML_Thread::RunLinkCheck() {
+  if (!Stopped()) CrawlTree(StartFile);
+  if (!Stopped()) WriteCrossCheck(ReportPath(CheckFile));
+  if (!Stopped()) WriteFailures(ReportPath(BadFile));
+  if (!Stopped()) WriteUnreferenced(ReportPath(DumFile));
 }
 
 // Table repair walks the pages that the rewrite cleaned, entries 1 to the count, in order.

@@ -70,6 +70,9 @@ class THTML_Thread {
   std::string CheckFile, AbkFile, TranslFile, NameFile, IndexFile, BadFile, DumFile, NewFile;
   bool BindBack = false;    // build the chapter contents pages first
   bool BindNoBack = false;  // bind the section pages by "go to" lines
+  // A link check that changes nothing: only the crawl and the cross-check, failure and
+  // unreferenced-file reports run, and those passes switch no reference and delete no file.
+  bool CheckOnly = false;
 
   // True from Start until the last step of Execute.
   std::atomic<bool> IsRunning{false};
@@ -107,6 +110,7 @@ class THTML_Thread {
  private:
   void RunSteps();
   void RunPasses();
+  void RunLinkCheck();
   void RepairCleanedPages();
   // Runs `call` through the front end's synchronised call; an error it raises comes back here.
   void SynchronizeCall(const std::function<void()>& call);

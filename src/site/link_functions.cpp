@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "html/path_text.h"
 #include "platform/case_map.h"
 
 namespace check_html {
@@ -9,13 +10,10 @@ namespace {
 
 constexpr std::size_t kLinkCapacity = 255;
 
-// Backslashes to "/", then lower case. Stands in for the page writer's BackToSlash until the
-// two are merged.
+// Every path argument is taken in the tables' form first: "/" and lower case.
 std::string BackToSlashCopy(std::string_view path) {
-  std::string result = LowerCase(path);
-  for (char& c : result) {
-    if (c == '\\') c = '/';
-  }
+  std::string result(path);
+  BackToSlash(result);
   return result;
 }
 

@@ -127,12 +127,12 @@ TEST_F(HtmlThreadTest, AFileErrorEndsTheRunCleanlyAlsoFromTheSynchronizedCall) {
       {"UpdatePageLists", "UpdatePageLists synchronized"}};
   for (const auto& [pass, event] : cases) {
     Events events = RunToEnd([pass](RecordingRun& run) {
-      run.actions[pass] = [](RecordingRun&) { throw FileError(kCannotOpen); };
+      run.actions[pass] = [](RecordingRun&) { throw FileError(kCannotOpenText); };
     });
     EXPECT_EQ(Events(events.end() - 4, events.end()),
               (Events{event, "log !!!File can not be opend", "status File can not be opend",
                       "caption &Start"}));
-    EXPECT_EQ(error_text_, kCannotOpen);
+    EXPECT_EQ(error_text_, kCannotOpenText);
   }
 }
 

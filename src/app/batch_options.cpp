@@ -1,0 +1,106 @@
+#include "app/batch_options.h"
+
+#include <array>
+#include <string_view>
+
+namespace check_html {
+namespace {
+
+constexpr std::array<std::string_view, 16> kSettableKeys = {
+    "Set_to_English", "tex_html",  "for_mathjax",      "xxx_mathjax",  "BakClear",
+    "Look_For_SubPath", "Clear_Anc", "BindBack",        "BindNoBack",   "GiF2PNGItem",
+    "ChlargeImageItem", "DoNice_Item", "DoSpecialItem", "Old_Days",     "SpecialDir",
+    "Converter"};
+
+// Options that take a value, and where the value goes.
+std::optional<std::string>* ValueSlot(BatchOptions& o, std::string_view name) {
+  if (name == "--start") return &o.start;
+  if (name == "--out") return &o.out;
+  if (name == "--prefix") return &o.prefix;
+  if (name == "--project") return &o.project;
+  if (name == "--today") return &o.today;
+  if (name == "--settings-dir") return &o.settings_dir;
+  if (name == "--log") return &o.log_file;
+  return nullptr;
+}
+
+bool* FlagSlot(BatchOptions& o, std::string_view name) {
+  if (name == "--batch") return &o.batch;
+  if (name == "--help") return &o.help;
+  if (name == "--save-settings") return &o.save_settings;
+  if (name == "--quiet") return &o.quiet;
+  if (name == "--check-only") return &o.check_only;
+  return nullptr;
+}
+
+}  // namespace
+
+bool IsSettableKey(const std::string& key) {
+  for (std::string_view k : kSettableKeys) {
+    if (k == key) return true;
+  }
+  return false;
+}
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
+  ParsedCommandLine result;
+  BatchOptions& o = result.options;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (bool* flag = FlagSlot(o, arg)) {
+      *flag = true;
+      continue;
+    }
+    const bool is_set = arg == "--set";
+    std::optional<std::string>* slot = ValueSlot(o, arg);
+    if (!is_set && slot == nullptr) {
+      result.error = "unknown option: " + arg;
+      return result;
+    }
+    if (i + 1 >= args.size()) {
+      result.error = "missing value after " + arg;
+      return result;
+    }
+    const std::string& value = args[++i];
+    if (!is_set) {
+      *slot = value;
+      continue;
+    }
+    const size_t eq = value.find('=');
+    const std::string key = value.substr(0, eq);
+    if (eq == std::string::npos || !IsSettableKey(key)) {
+      result.error = "--set takes KEY=VALUE with one of the option flags, not: " + value;
+      return result;
+    }
+    o.sets.emplace_back(key, value.substr(eq + 1));
+  }
+  if (!o.batch && !o.help && args.size() > 0) {
+    result.error = "options need --batch";
+  }
+  return result;
+}
+
+const char* UsageText() {
+  return "usage:\n"
+         "  check_html                     open the main window\n"
+         "  check_html --batch [options]   one check run without a window, then exit\n"
+         "  check_html --help              this text\n"
+         "options:\n"
+         "  --start FILE          start page\n"
+         "  --out DIR             output folder for reports and lists\n"
+         "  --prefix P            report file name prefix\n"
+         "  --project NAME        project name\n"
+         "  --set KEY=VALUE       option flag (Set_to_English, tex_html, for_mathjax, xxx_mathjax,\n"
+         "                        BakClear, Look_For_SubPath, Clear_Anc, BindBack, BindNoBack,\n"
+         "                        GiF2PNGItem, ChlargeImageItem, DoNice_Item, DoSpecialItem: 0/1;\n"
+         "                        Old_Days: days; SpecialDir: folder; Converter: program)\n"
+         "  --today DD.MM.YY      date from which anchor ages are counted (default: today)\n"
+         "  --settings-dir DIR    folder of the settings files (default: current folder)\n"
+         "  --save-settings       write check_html_new.ini at the end\n"
+         "  --log FILE            log lines to FILE instead of standard output\n"
+         "  --quiet               no progress display\n"
+         "  --check-only          link check only: reports written, nothing else changed\n"
+         "exit codes: 0 run ended, 1 a file error ended the run, 2 bad command line or start file\n";
+}
+
+}  // namespace check_html

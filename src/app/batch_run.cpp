@@ -1,0 +1,99 @@
+#include "app/batch_run.h"
+
+#include <unistd.h>
+
+#include <memory>
+#include <string>
+
+#include "app/batch_front_end.h"
+#include "app/batch_settings.h"
+#include "html/path_text.h"
+#include "platform/case_map.h"
+#include "platform/current_folder.h"
+#include "platform/disk_file_system.h"
+#include "shell/day_number.h"
+#include "shell/settings.h"
+#include "shell/start_file.h"
+#include "shell/start_run.h"
+
+namespace check_html {
+namespace {
+
+// Closes the --log file, if one was opened, at every exit.
+struct LogFile {
+  std::FILE* file = nullptr;
+  ~LogFile() {
+    if (file != nullptr) std::fclose(file);
+  }
+};
+
+int BadCommandLine(std::FILE* err, const std::string& message) {
+  std::fprintf(err, "check_html: %s\n", message.c_str());
+  return kExitBadCommandLine;
+}
+
+// The start page in the form the window's file list gives it: absolute, lower case, with
+// backslashes, so the run's path rules see the paths they were made for.
+std::string StartPageOf(const BatchOptions& options, const Settings& settings) {
+  const std::string path = options.start ? AbsolutePath(*options.start) : settings.StartFile;
+  return path.empty() ? path : SlashToBack(LowerCase(path));
+}
+
+// The settings the window writes when it closes: its own fields and the run's values.
+void SaveSettings(FileSystem& files, Settings settings, const std::string& start_page,
+                  std::FILE* err) {
+  std::string start = start_page;
+  BackToSlash(start);
+  settings.StartFile = start;
+  settings.StartDir = start.substr(0, start.rfind('/'));
+  if (WriteSettings(files, settings) != FileStatus::kOk) {
+    std::fprintf(err, "check_html: could not write %s\n", kSettingsFileName);
+  }
+}
+
+}  // namespace
+
+int RunBatch(const BatchOptions& options, std::FILE* out, std::FILE* err) {
+  DiskFileSystem files;
+  const std::string program_dir =
+      AbsolutePath(options.settings_dir ? *options.settings_dir : CurrentFolder());
+  Settings settings = ReadSettings(files, program_dir);
+  if (std::string error = ApplyBatchSettings(options, settings); !error.empty()) {
+    return BadCommandLine(err, error);
+  }
+  SetTodayFromDateText(options.today ? *options.today : TodayDateText());
+
+  const std::string start_page = StartPageOf(options, settings);
+  if (start_page.empty()) return BadCommandLine(err, "no start page: give --start FILE");
+  if (!HasPageExtension(start_page)) {
+    return BadCommandLine(err, "the start page must end in .htm or .html: " + start_page);
+  }
+
+  LogFile log;
+  if (options.log_file) {
+    log.file = std::fopen(options.log_file->c_str(), "wb");
+    if (log.file == nullptr) return BadCommandLine(err, "cannot write " + *options.log_file);
+  }
+  const bool show_progress = !options.quiet && isatty(fileno(err));
+  BatchFrontEnd front_end(log.file != nullptr ? log.file : out, show_progress ? err : nullptr);
+
+  const bool check_only = options.check_only;
+  MakeHolderRun(front_end, files, settings);
+  StartRun(start_page, [check_only](RunFrontEnd& front, FileSystem& fs) {
+    auto run = std::make_unique<THTML_Thread>(front, fs);
+    run->CheckOnly = check_only;
+    return run;
+  });
+  CurrentRun->Wait();
+  const std::string error = CurrentRun->ErrorText();
+  ReleaseCurrentRun();
+
+  front_end.EndProgress();
+  std::fflush(log.file != nullptr ? log.file : out);
+  if (!error.empty()) std::fprintf(err, "check_html: %s\n", error.c_str());
+  std::fprintf(err, "Status: %s\n", front_end.LastStatus().c_str());
+  if (options.save_settings) SaveSettings(files, settings, start_page, err);
+  return error.empty() ? kExitRunEnded : kExitFileError;
+}
+
+}  // namespace check_html
