@@ -19,7 +19,9 @@ std::unique_ptr<THTML_Thread> MakeRun(const RunFactory& make_run, RunFrontEnd& f
   return std::make_unique<THTML_Thread>(front_end, files);
 }
 
-void TakeSettings(const THTML_Thread& from, THTML_Thread& to) {
+// The six settings a run keeps; the settings model and the run name them alike.
+template <typename From>
+void TakeSettings(const From& from, THTML_Thread& to) {
   to.SaveDir = from.SaveDir;
   to.SavePrefix = from.SavePrefix;
   to.SaveProjectname = from.SaveProjectname;
@@ -50,12 +52,7 @@ void MakeHolderRun(RunFrontEnd& front_end, FileSystem& files, const Settings& se
 }
 
 void CopySettingsInto(const Settings& settings, THTML_Thread& run) {
-  run.SaveDir = settings.SaveDir;
-  run.SavePrefix = settings.SavePrefix;
-  run.SaveProjectname = settings.SaveProjectname;
-  run.ProgramDir = settings.ProgramDir;
-  run.BindBack = settings.BindBack;
-  run.BindNoBack = settings.BindNoBack;
+  TakeSettings(settings, run);
 }
 
 bool StartRun(const std::string& start_file, const RunFactory& make_run) {
