@@ -1,0 +1,143 @@
+#!/usr/bin/env python3
+"""Times `check_html --batch --check-only` on generated sites of 1,000, 5,000 and 20,000 pages,
+and Debian's linkchecker on the 5,000-page site, and compares the broken local links both find.
+
+    bench/site_bench.py [--build build] [--sizes 1000 5000 20000] [--no-linkchecker]
+
+Sites are made by bench/make_site.py under BUILD/bench-sites (kept between runs; the same seed
+gives the same site). Figures: wall time (best of three), pages per second, peak memory (maximum
+resident set of the process), and the ratio of the 20,000- to the 5,000-page time, which stays
+below 4.6 when the time grows linearly.
+"""
+import argparse
+import csv
+import os
+import shutil
+import subprocess
+import sys
+import time
+from urllib.parse import unquote, urlparse
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def run_measured(cmd, **kwargs):
+    """Runs cmd; returns (seconds, peak resident set in MB, exit code)."""
+    start = time.perf_counter()
+    proc = subprocess.Popen(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kwargs)
+    _, status, usage = os.wait4(proc.pid, 0)
+    seconds = time.perf_counter() - start
+    proc.returncode = os.waitstatus_to_exitcode(status)
+    return seconds, usage.ru_maxrss / 1024.0, proc.returncode
+
+
+def make_site(folder, pages):
+    if os.path.exists(os.path.join(folder, "missing.txt")):
+        return
+    shutil.rmtree(folder, ignore_errors=True)
+    subprocess.run([sys.executable, os.path.join(HERE, "make_site.py"), "--pages", str(pages),
+                    folder], check=True)
+
+
+def check_html_command(binary, site):
+    html = os.path.join(site, "zq", "html")
+    check = os.path.join(html, "check")
+    return [binary, "--batch", "--check-only", "--quiet", "--start",
+            os.path.join(html, "start.html"), "--out", check, "--settings-dir", check]
+
+
+def missing_from_failure_report(site):
+    """The absolute paths that the failure report lists as missing."""
+    check = os.path.join(site, "zq", "html", "check")
+    found = set()
+    with open(os.path.join(check, "zq_bad.html"), encoding="latin-1") as report:
+        for line in report:
+            line = line.rstrip("\r\n")
+            if line.startswith("<TD> ") and line.endswith(" </TD> <TD>"):
+                link = line[len("<TD> "):-len(" </TD> <TD>")]
+                found.add(os.path.normpath(os.path.join(check, link)))
+    return found
+
+
+def missing_from_linkchecker(site):
+    """Runs linkchecker over the local files; returns (seconds, broken local paths)."""
+    start = "file://" + os.path.join(site, "zq", "html", "start.html")
+    out = os.path.join(site, "linkchecker.csv")
+    cmd = ["linkchecker", "--no-status", "--no-warnings", "--output=csv",
+           "--ignore-url=^(http|https|mailto|javascript):", start]
+    begin = time.perf_counter()
+    with open(out, "w") as f:
+        subprocess.run(cmd, stdout=f, stderr=subprocess.DEVNULL)
+    seconds = time.perf_counter() - begin
+    broken = set()
+    with open(out, encoding="utf-8", errors="replace") as f:
+        rows = csv.reader((line for line in f if not line.startswith("#")), delimiter=";")
+        header = next(rows, None)
+        if header is None:
+            return seconds, broken
+        url_col, valid_col = header.index("url"), header.index("valid")
+        for row in rows:
+            if len(row) > max(url_col, valid_col) and row[valid_col] == "False":
+                url = urlparse(row[url_col])
+                if url.scheme == "file":
+                    broken.add(os.path.normpath(unquote(url.path)))
+    return seconds, broken
+
+
+def ensure_linkchecker():
+    if shutil.which("linkchecker"):
+        return True
+    if os.geteuid() != 0:
+        print("linkchecker is not installed (apt-get install linkchecker); skipping it")
+        return False
+    subprocess.run(["apt-get", "install", "-y", "-q", "linkchecker"], check=False,
+                   stdout=subprocess.DEVNULL, env=dict(os.environ, DEBIAN_FRONTEND="noninteractive"))
+    return shutil.which("linkchecker") is not None
+
+
+def print_difference(name_a, a, name_b, b):
+    only_a, only_b = sorted(a - b), sorted(b - a)
+    if not only_a and not only_b:
+        print(f"  {name_a} and {name_b} find the same {len(a)} missing files")
+        return
+    for name, only in ((name_a, only_a), (name_b, only_b)):
+        print(f"  only {name}: {len(only)}")
+        for path in only[:10]:
+            print(f"    {path}")
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--build", default=os.path.join(HERE, "..", "build"))
+    parser.add_argument("--sizes", type=int, nargs="+", default=[1000, 5000, 20000])
+    parser.add_argument("--no-linkchecker", action="store_true")
+    args = parser.parse_args()
+    binary = os.path.join(args.build, "check_html")
+    sites = os.path.join(args.build, "bench-sites")
+    times = {}
+    print(f"{'pages':>7} {'seconds':>8} {'pages/s':>9} {'peak MB':>8}")
+    for pages in args.sizes:
+        site = os.path.join(sites, str(pages))
+        make_site(site, pages)
+        runs = [run_measured(check_html_command(binary, site)) for _ in range(3)]
+        if any(code != 0 for _, _, code in runs):
+            sys.exit(f"check_html failed on the {pages}-page site")
+        seconds = min(s for s, _, _ in runs)
+        peak = max(m for _, m, _ in runs)
+        times[pages] = seconds
+        print(f"{pages:>7} {seconds:>8.3f} {pages / seconds:>9.0f} {peak:>8.1f}")
+        truth = {os.path.normpath(line.rstrip("\n"))
+                 for line in open(os.path.join(site, "missing.txt"), encoding="latin-1")}
+        print_difference("check_html", missing_from_failure_report(site), "the generator", truth)
+    if 5000 in times and 20000 in times:
+        print(f"time ratio 20000/5000: {times[20000] / times[5000]:.2f} (linear growth: below 4.6)")
+    if 5000 in times and not args.no_linkchecker and ensure_linkchecker():
+        site = os.path.join(sites, "5000")
+        seconds, broken = missing_from_linkchecker(site)
+        print(f"linkchecker on 5000 pages: {seconds:.1f} s, check_html {times[5000]:.3f} s, "
+              f"ratio {seconds / times[5000]:.0f}x")
+        print_difference("check_html", missing_from_failure_report(site), "linkchecker", broken)
+
+
+if __name__ == "__main__":
+    main()
