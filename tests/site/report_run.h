@@ -1,0 +1,98 @@
+// Test set-up for the report passes: a run on an in-memory site under d:/site with the output
+// folder d:\site\check, its report passes callable directly and its status lines collected.
+#pragma once
+
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/memory_file_system.h"
+#include "shell/front_end.h"
+#include "shell/html_thread.h"
+#include "shell/options.h"
+#include "site/site_database.h"
+
+namespace check_html {
+
+class StatusFrontEnd : public RunFrontEnd {
+ public:
+  void LogLine(const std::string& /*text*/) override {}
+  void ShowStatus(const std::string& text) override { statuses.push_back(text); }
+  void SetButtonCaption(const std::string& /*caption*/) override {}
+  void Synchronize(const std::function<void()>& call) override { call(); }
+  std::vector<std::string> statuses;
+};
+
+class ReportRun : public THTML_Thread {
+ public:
+  using THTML_Thread::THTML_Thread;
+  using THTML_Thread::WriteCrossCheck, THTML_Thread::WriteFailures;
+  using THTML_Thread::WriteRefList, THTML_Thread::WriteUnreferenced;
+};
+
+class ReportTest : public ::testing::Test {
+ protected:
+  ReportTest() {
+    ResetOptions();
+    tex_html = false;
+    files.AddFolder("d:/site/check");
+    run.SaveDir = "d:\\site\\check";
+    run.SaveProjectname = "Kesta";
+    run.Database = std::make_unique<SiteDatabase>();
+  }
+  ~ReportTest() override { ResetOptions(); }
+
+  SiteDatabase& Db() { return *run.Database; }
+  std::string Written(std::string_view path) const {
+    return files.Contents(path).value_or("(missing)");
+  }
+  // The body of a written report page: the lines between the H1 line and the footer line.
+  std::string Body(std::string_view path) const {
+    const std::string text = Written(path);
+    const std::size_t begin = text.find("</H1>\r\n");
+    const std::size_t end = text.rfind("<P CLASS=\"footer\">");
+    if (begin == std::string::npos || end == std::string::npos) return text;
+    return text.substr(begin + 7, end - begin - 7);
+  }
+
+  MemoryFileSystem files;
+  StatusFrontEnd front_end;
+  ReportRun run{front_end, files};
+};
+
+// The lines joined, each ended by CR LF.
+inline std::string CrLfLines(std::initializer_list<std::string_view> lines) {
+  std::string text;
+  for (std::string_view line : lines) (text += line) += "\r\n";
+  return text;
+}
+
+// Two existing pages, start.html and kap1/a.html, link each other and the missing kap9/x.html;
+// start.html also links an external address. Both show the missing styles/p.gif; a.html also
+// shows kap1/q.png (found), kap1/r.jpg (missing) and an external GIF.
+inline void FillSmallSite(SiteDatabase& db) {
+  db.AddFile("d:/site/start.html", 0, "");
+  for (const char* path : {"d:/site/kap1/a.html", "d:/site/kap9/x.html", "http://www.example.org/"})
+    db.AddFile(path, 1, "");
+  db.FileRecords()[1].Exists = db.FileRecords()[2].Exists = true;
+  db.Titles()[1] = "Start";
+  db.Titles()[2] = "Kr\xE4" "fte";
+  for (int32_t target : {2, -3, -4}) db.FileRecords()[1].LinksTo.push_back(MakeLinkNode(target));
+  for (int32_t target : {1, -3}) db.FileRecords()[2].LinksTo.push_back(MakeLinkNode(target));
+  db.AppendLinkedFrom(1, 2, "top");
+  db.AppendLinkedFrom(3, 2, "_dum_2");
+  db.AddPicture("d:/site/styles/p.gif", false, 1);
+  db.AppendUsedBy(1, 2);
+  db.AddPicture("d:/site/kap1/q.png", true, 2);
+  db.AddPicture("d:/site/kap1/r.jpg", false, 2);
+  db.AddPicture("http://x.org/logo.gif", false, 2);
+  db.AppendPic(1, -1);
+  for (int32_t pic : {-1, 2, -3, -4}) db.AppendPic(2, pic);
+}
+
+}  // namespace check_html
