@@ -1,0 +1,156 @@
+#include "comm/component_stream.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "comm/component_registry.h"
+#include "comm/pipe_errors.h"
+#include "comm/test_comp.h"
+#include "comm/text_utf8.h"
+
+namespace check_html {
+namespace {
+
+using namespace std::string_literals;
+
+std::string Stream(const TComponent& component) {
+  std::string bytes;
+  PutComponent(bytes, component);
+  return bytes;
+}
+
+// The stream of a TTestComp whose properties are `properties` (already encoded).
+std::string TestCompStream(const std::string& properties) {
+  return "TPF0\x09TTestComp\x00"s + properties + "\x00\x00"s;
+}
+
+std::string ErrorOf(std::string bytes) {
+  std::string_view input = bytes;
+  try {
+    GetComponent(input);
+  } catch (const EPipeError& error) {
+    return error.what();
+  }
+  return "no error";
+}
+
+TEST(ComponentStream, WritesARequestAndAnExceptionResultByteForByte) {
+  EXPECT_EQ(Stream(*MakeTestRequest(-1, 0)),
+            TestCompStream("\x05PCode\x02\xFF\x07Message\x06\x0DSend Child No"s));
+  TTestComp empty;
+  EXPECT_EQ(Stream(empty), "TPF0\x09TTestComp\x00\x00\x00"s);  // defaults are not written
+
+  TExceptionResult failure;
+  failure.ExceptionClass = "EPipeError";
+  failure.Message = "Invalid data block";
+  EXPECT_EQ(Stream(failure),
+            "TPF0\x10TExceptionResult\x00"
+            "\x0E" "ExceptionClass\x06\x0A" "EPipeError"
+            "\x07Message\x06\x12Invalid data block\x00\x00"s);
+}
+
+TEST(ComponentStream, WritesEachIntegerInTheShortestSignedForm) {
+  const struct {
+    int32_t value;
+    std::string bytes;
+  } cases[] = {
+      {1, "\x02\x01"s},
+      {127, "\x02\x7F"s},
+      {-128, "\x02\x80"s},
+      {128, "\x03\x80\x00"s},
+      {-129, "\x03\x7F\xFF"s},
+      {32767, "\x03\xFF\x7F"s},
+      {-32768, "\x03\x00\x80"s},
+      {32768, "\x04\x00\x80\x00\x00"s},
+      {-32769, "\x04\xFF\x7F\xFF\xFF"s},
+      {INT_MAX, "\x04\xFF\xFF\xFF\x7F"s},
+      {INT_MIN, "\x04\x00\x00\x00\x80"s},
+  };
+  for (const auto& c : cases) {
+    TTestComp comp;
+    comp.PData = c.value;
+    const std::string bytes = Stream(comp);
+    EXPECT_EQ(bytes, TestCompStream("\x05PData"s + c.bytes)) << c.value;
+    std::string_view input = bytes;
+    const auto read = GetComponent(input);
+    EXPECT_EQ(dynamic_cast<TTestComp&>(*read).PData, c.value);
+    EXPECT_TRUE(input.empty());
+  }
+}
+
+TEST(ComponentStream, WritesTextsShortLongOrAsUtf8) {
+  const struct {
+    std::string text;
+    std::string bytes;
+  } cases[] = {
+      {std::string(255, 'a'), "\x06\xFF"s + std::string(255, 'a')},
+      {std::string(256, 'a'), "\x0C\x00\x01\x00\x00"s + std::string(256, 'a')},
+      {"M\xFCller", "\x14\x07\x00\x00\x00M\xC3\xBCller"s},
+      {"\x80 \xA7 \x9F", "\x14\x09\x00\x00\x00\xE2\x82\xAC \xC2\xA7 \xC5\xB8"s},
+  };
+  for (const auto& c : cases) {
+    TTestComp comp;
+    comp.Message = c.text;
+    const std::string bytes = Stream(comp);
+    EXPECT_EQ(bytes, TestCompStream("\x07Message"s + c.bytes));
+    std::string_view input = bytes;
+    EXPECT_EQ(dynamic_cast<TTestComp&>(*GetComponent(input)).Message, c.text);
+  }
+}
+
+TEST(ComponentStream, EveryByteSurvivesTheUtf8FormAndForeignCharactersBecomeQuestionMarks) {
+  std::string all;
+  for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+  EXPECT_EQ(Utf8To1252(Utf8From1252(all)), all);
+  // U+4E2D is not in Windows-1252; a lone continuation byte and a cut sequence are not UTF-8;
+  // an overlong "/" must not come through as "/".
+  EXPECT_EQ(Utf8To1252("a\xE4\xB8\xAD" "b\x80" "c\xC3" "\xC0\xAF"), "a?b?c???");
+}
+
+TEST(ComponentStream, ReadsPropertyNamesInAnyCaseAndIgnoresTheComponentName) {
+  std::string bytes = "TPF0\x09ttestcomp\x04Name\x05pcode\x02\xFE\x00\x00"s;
+  std::string_view input = bytes;
+  const auto comp = GetComponent(input);
+  ASSERT_EQ(comp->ClassName(), "TTestComp");
+  EXPECT_EQ(dynamic_cast<TTestComp&>(*comp).PCode, -2);
+}
+
+TEST(ComponentStream, RejectsMalformedStreamsWithTheirReason) {
+  const std::string valid = Stream(*MakeTestRequest(-2, 7));
+  // Cut anywhere, the stream is incomplete.
+  for (std::size_t size = 0; size < valid.size(); ++size) {
+    EXPECT_EQ(ErrorOf(valid.substr(0, size)), "Invalid stream format") << size;
+  }
+  const struct {
+    std::string bytes;
+    std::string error;
+  } cases[] = {
+      {"TPF1\x09TTestComp\x00\x00\x00"s, "Invalid stream format"},
+      {"TPF0\x05TNope\x00\x00\x00"s, "Class TNope not found"},
+      {"TPF0\x0BTExecutable\x00\x00\x00"s, "Class TExecutable not found"},
+      {TestCompStream("\x04Size\x02\x01"s), "Property Size does not exist"},
+      {TestCompStream("\x05PCode\x06\x01x"s), "Invalid property value"},
+      {TestCompStream("\x07Message\x02\x01"s), "Invalid property value"},
+      {TestCompStream("\x05PCode\x09"s), "Invalid property value"},
+      {TestCompStream("\x07Message\x0C\xFF\xFF\xFF\xFF" "abc"s), "Invalid stream format"},
+      {TestCompStream("\x07Message\x14\x10\x00\x00\x00" "abc"s), "Invalid stream format"},
+      {"TPF0\x09TTestComp\x00\x00\x01"s, "Invalid stream format"},  // an owned component
+  };
+  for (const auto& c : cases) EXPECT_EQ(ErrorOf(c.bytes), c.error) << c.error;
+}
+
+TEST(ComponentStream, CreatesRegisteredClassesOnly) {
+  EXPECT_EQ(CreateComponent("TExceptionResult")->ClassName(), "TExceptionResult");
+  EXPECT_EQ(CreateComponent("TSomethingElse"), nullptr);
+  struct TLater : TExecutable {
+    std::string ClassName() const override { return "TLater"; }
+  };
+  RegisterComponentClass("TLater", [] { return std::unique_ptr<TComponent>(new TLater); });
+  EXPECT_EQ(CreateComponent("TLATER")->ClassName(), "TLater");
+}
+
+}  // namespace
+}  // namespace check_html

@@ -1,0 +1,84 @@
+#include "comm/pipe_message.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+
+#include "comm/pipe_coding.h"
+#include "comm/pipe_errors.h"
+#include "comm/test_comp.h"
+#include "pipe_test_support.h"
+
+namespace check_html {
+namespace {
+
+using namespace std::string_literals;
+
+TEST(PipeMessage, HoldsLengthIdComponentAndDataBlock) {
+  TTestComp result;
+  result.PCode = 1;
+  result.PData = 12;
+  result.Message = "Child rNo sent to client";
+  const std::string component =
+      "TPF0\x09TTestComp\x00\x05PCode\x02\x01\x05PData\x02\x0C"
+      "\x07Message\x06\x18" "Child rNo sent to client\x00\x00"s;
+  EXPECT_EQ(EncodeMessage(3, result, "\x0C\x00\x00\x00"s),
+            "\x4B\x00\x00\x00\x03\x00\x00\x00"s + component + "\x0C\x00\x00\x00"s);
+
+  const PipeMessage decoded =
+      DecodeMessageBody(EncodeMessage(-5, result, "abc").substr(4));
+  EXPECT_EQ(decoded.id, -5);
+  EXPECT_EQ(dynamic_cast<TTestComp&>(*decoded.component).Message, result.Message);
+  EXPECT_EQ(decoded.data, "abc");
+  EXPECT_THROW(DecodeMessageBody("\x01\x00\x00"s), EPipeError);
+}
+
+class PipeMessageReading : public ::testing::Test {
+ protected:
+  void SetUp() override { ConnectedPair("messages", reader_, writer_); }
+
+  std::string ErrorOfReading() {
+    try {
+      ReadMessageBody(*reader_);
+    } catch (const EPipeError& error) {
+      return error.what();
+    } catch (const EBrokenPipe&) {
+      return "broken";
+    }
+    return "no error";
+  }
+
+  PipeFolderForTest folder_;
+  std::unique_ptr<PipeStream> reader_;
+  std::unique_ptr<PipeStream> writer_;
+};
+
+TEST_F(PipeMessageReading, WaitsUntilEveryByteOfAMessageHasArrived) {
+  const std::string message = EncodeMessage(1, *MakeTestRequest(-2, 300));
+  std::thread slow_writer([&] {
+    for (char byte : message) {
+      writer_->WriteAll(std::string(1, byte));
+      std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+  });
+  const std::string body = ReadMessageBody(*reader_);
+  slow_writer.join();
+  EXPECT_EQ(body, message.substr(4));
+}
+
+TEST_F(PipeMessageReading, RefusesLengthsOutsideTheLimitsAndReportsAPeerThatWent) {
+  std::string too_long;
+  PutFixed32(too_long, kMaxMessageLength + 1);
+  writer_->WriteAll(too_long);
+  EXPECT_EQ(ErrorOfReading(), "Invalid message length 16777217");
+  writer_->WriteAll("\x03\x00\x00\x00"s);
+  EXPECT_EQ(ErrorOfReading(), "Invalid message length 3");
+  writer_->WriteAll("\x10\x00\x00\x00" "only part"s);
+  writer_->Close();
+  EXPECT_EQ(ErrorOfReading(), "broken");
+  EXPECT_EQ(ErrorOfReading(), "broken");
+}
+
+}  // namespace
+}  // namespace check_html

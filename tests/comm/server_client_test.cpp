@@ -1,0 +1,286 @@
+#include "comm/server_pipe.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "comm/client_pipe.h"
+#include "comm/component_registry.h"
+#include "comm/pipe_coding.h"
+#include "comm/pipe_errors.h"
+#include "comm/pipe_message.h"
+#include "comm/test_comp.h"
+#include "pipe_test_support.h"
+
+namespace check_html {
+namespace {
+
+using namespace std::chrono_literals;
+using namespace std::string_literals;
+
+// Answers after PData milliseconds with a TTestComp carrying the same PData, so a test can make
+// the server answer in another order than it was asked.
+class TSlowEcho : public TExecutable {
+ public:
+  std::string ClassName() const override { return "TSlowEcho"; }
+  void Execute(ComponentHost&, std::unique_ptr<TComponent>& result, int32_t&,
+               const TMessageProc&) override {
+    std::this_thread::sleep_for(std::chrono::milliseconds(PData));
+    auto answer = std::make_unique<TTestComp>();
+    answer->PData = PData;
+    result = std::move(answer);
+  }
+};
+
+std::string ErrorOf(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const std::exception& error) {
+    return error.what();
+  }
+  return "no error";
+}
+
+class PipeServing : public ::testing::Test {
+ protected:
+  PipeServing() {
+    FillList(backbone_, "Kesta", 12);
+    FillList(cleaned_, "Kesta", 3);
+    server_ = std::make_unique<TServerPipe>(window_.Post());
+    server_->OnMessage = window_.AddLine();
+    server_->Backbone = &backbone_;
+    server_->Cleaned = &cleaned_;
+    server_->SetPipeName("test_pipe");
+  }
+
+  std::unique_ptr<TClientPipe> NewClient(int32_t connect_timeout = 0) {
+    auto client = std::make_unique<TClientPipe>(client_window_.Post());
+    client->OnMessage = client_window_.AddLine();
+    client->Backbone = &fetched_backbone_;
+    client->Cleaned = &fetched_cleaned_;
+    client->StartsTestThreads = false;
+    client->ConnectTimeout = connect_timeout;
+    client->ResultTimeout = 5000;
+    client->SetPipeName("test_pipe");
+    return client;
+  }
+
+  static std::unique_ptr<TTestComp> Ask(TClientPipe& client, int32_t code, int32_t data) {
+    std::unique_ptr<TComponent> result;
+    client.ExecuteWait(MakeTestRequest(code, data), result);
+    auto* answer = dynamic_cast<TTestComp*>(result.get());
+    if (answer == nullptr) throw std::runtime_error("not a TTestComp");
+    result.release();
+    return std::unique_ptr<TTestComp>(answer);
+  }
+
+  std::string User() const { return UserNameOf(OwnUserId()); }
+
+  PipeFolderForTest folder_;
+  TestWindow window_;
+  TestWindow client_window_;
+  PageList backbone_, cleaned_, fetched_backbone_, fetched_cleaned_;
+  std::unique_ptr<TServerPipe> server_;
+};
+
+TEST_F(PipeServing, AnswersTheFourRequestCodesAndAnUnknownOne) {
+  server_->SetActive(true);
+  {
+    auto client = NewClient();
+    client->SetActive(true);
+    const struct {
+      int32_t code, data, result_code, result_data;
+      std::string message;
+    } cases[] = {
+        {-1, 0, 1, 12, "Child rNo sent to client"}, {-2, 1, 2, 1, "Child 1 sent to client"},
+        {-3, 0, 3, 3, "Child fNo sent to client"},  {-4, 1, 4, 1, "Child 1 sent to client"},
+        {5, 0, 0, 0, ""},
+    };
+    for (const auto& c : cases) {
+      const auto answer = Ask(*client, c.code, c.data);
+      EXPECT_EQ(answer->PCode, c.result_code);
+      EXPECT_EQ(answer->PData, c.result_data);
+      EXPECT_EQ(answer->Message, c.message);
+    }
+    EXPECT_EQ(fetched_backbone_.Snapshot(), backbone_.Snapshot());
+    EXPECT_EQ(fetched_cleaned_.Snapshot(), cleaned_.Snapshot());
+  }
+  ASSERT_TRUE(window_.WaitForLine(User() + " has disconnected"));
+  std::vector<std::string> expected{User() + " has connected"};
+  const char* logged[] = {"\"Send Child No\"", "\"Send Child 1\"", "<no message>", "<no message>",
+                          "<no message>"};
+  for (int id = 1; id <= 5; ++id) {
+    expected.push_back(std::to_string(id) + ": TTestComp received");
+    expected.push_back(logged[id - 1]);
+    expected.push_back(std::to_string(id) + ": Sending result TTestComp");
+  }
+  expected.push_back(User() + " has disconnected");
+  EXPECT_EQ(window_.Lines(), expected);
+  // The client logs every entry of both lists as they come.
+  client_window_.Drain();
+  std::vector<std::string> entries = backbone_.Snapshot();
+  for (const std::string& entry : cleaned_.Snapshot()) entries.push_back(entry);
+  EXPECT_EQ(client_window_.Lines(), entries);
+}
+
+TEST_F(PipeServing, AComponentThatIsNotExecutableGetsNoAnswerAndTheConnectionGoesOn) {
+  server_->SetActive(true);
+  auto client = NewClient();
+  client->ResultTimeout = 300;
+  client->SetActive(true);
+  auto failure = std::make_unique<TExceptionResult>();
+  failure->Message = "from the client";
+  std::unique_ptr<TComponent> result;
+  EXPECT_EQ(ErrorOf([&] { client->ExecuteWait(std::move(failure), result); }),
+            "No result for transaction 1 within 300 ms");
+  EXPECT_TRUE(window_.WaitForLine("Component is not executable"));
+  EXPECT_EQ(Ask(*client, -3, 0)->PData, 3);
+  const auto lines = window_.Lines();
+  EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.begin() + 3),
+            (std::vector<std::string>{"1: TExceptionResult received", "Component is not executable"}));
+}
+
+TEST_F(PipeServing, TheSameInstanceServesTheNextClientAfterOneHasGone) {
+  server_->SetActive(true);
+  for (int round = 1; round <= 2; ++round) {
+    auto client = NewClient();
+    client->SetActive(true);
+    EXPECT_EQ(Ask(*client, -1, 0)->PData, 12);
+    client.reset();
+    EXPECT_TRUE(window_.WaitForLine(User() + " has disconnected", round));
+  }
+  EXPECT_EQ(server_->ThreadCount(), 1u);
+}
+
+TEST_F(PipeServing, WithOneInstanceASecondClientWaitsUntilTheFirstHasGone) {
+  server_->SetActive(true);
+  auto first = NewClient();
+  first->SetActive(true);
+  auto impatient = NewClient(200);
+  EXPECT_EQ(ErrorOf([&] { impatient->SetActive(true); }),
+            "WaitNamedPipe failed on \\\\.\\pipe\\test_pipe. Connection timed out");
+  auto patient = NewClient(5000);
+  auto connected = std::async(std::launch::async, [&] { patient->SetActive(true); });
+  EXPECT_EQ(connected.wait_for(300ms), std::future_status::timeout);
+  first->SetActive(false);
+  ASSERT_EQ(connected.wait_for(5s), std::future_status::ready);
+  connected.get();
+  EXPECT_EQ(Ask(*patient, -3, 0)->PData, 3);
+}
+
+TEST_F(PipeServing, TwoWaitingCallersGetTheirOwnResultsWhateverOrderTheyComeIn) {
+  RegisterComponentClass("TSlowEcho", [] { return std::unique_ptr<TComponent>(new TSlowEcho); });
+  server_->SetActive(true);
+  auto client = NewClient();
+  client->SetActive(true);
+  auto ask = [&](int32_t delay) {
+    auto request = std::make_unique<TSlowEcho>();
+    request->PData = delay;
+    std::unique_ptr<TComponent> result;
+    client->ExecuteWait(std::move(request), result);
+    return dynamic_cast<TTestComp&>(*result).PData;
+  };
+  auto slow = std::async(std::launch::async, ask, 400);
+  ASSERT_TRUE(window_.WaitForLine("1: TSlowEcho received"));
+  auto quick = std::async(std::launch::async, ask, 10);
+  EXPECT_EQ(quick.get(), 10);
+  EXPECT_EQ(slow.wait_for(0ms), std::future_status::timeout);  // answered out of order
+  EXPECT_EQ(slow.get(), 400);
+}
+
+TEST_F(PipeServing, APeerOfAnotherUserIsRefused) {
+  server_->ServedUserId = OwnUserId() + 1;
+  server_->SetActive(true);
+  auto client = NewClient();
+  EXPECT_EQ(ErrorOf([&] { client->SetActive(true); }),
+            "Unable to open pipe \\\\.\\pipe\\test_pipe. Broken pipe");
+  EXPECT_FALSE(client->Active());
+  EXPECT_TRUE(window_.WaitForLine("Refused a client of user id " + std::to_string(OwnUserId())));
+}
+
+TEST_F(PipeServing, AnAsynchronousResultReachesItsCallbackOnTheWindowThread) {
+  server_->SetActive(true);
+  auto client = NewClient();
+  client->SetActive(true);
+  std::promise<std::pair<int32_t, bool>> called;
+  client->ExecuteAsync(MakeTestRequest(-1, 0), [&](TComponent& result) {
+    called.set_value({dynamic_cast<TTestComp&>(result).PData,
+                      std::this_thread::get_id() == client_window_.ThreadId()});
+  });
+  auto future = called.get_future();
+  ASSERT_EQ(future.wait_for(5s), std::future_status::ready);
+  EXPECT_EQ(future.get(), std::make_pair(12, true));
+}
+
+TEST_F(PipeServing, StoppingWhileAResultWaitsForTheBusyWindowThreadEndsTheWaitingCaller) {
+  server_->SetActive(true);
+  window_.Pause();
+  auto client = NewClient();
+  client->SetActive(true);
+  auto asked = std::async(std::launch::async, [&] { return ErrorOf([&] { Ask(*client, -2, 1); }); });
+  // Connected, received, its message, sending, and the call for the data block.
+  ASSERT_TRUE(window_.WaitForQueued(5));
+  server_->SetActive(false);  // returns although the window thread cannot take the call
+  ASSERT_EQ(asked.wait_for(5s), std::future_status::ready);
+  EXPECT_EQ(asked.get(), "Pipe closed before the result of transaction 1");
+  EXPECT_FALSE(client->Active());
+  window_.Resume();
+}
+
+// A client that speaks the protocol by hand, to send what a TClientPipe never would.
+class RawClient {
+ public:
+  explicit RawClient(const std::string& pipe) {
+    EXPECT_TRUE(ConnectPipe("\\\\.\\pipe\\" + pipe, main_).ok());
+    uint8_t size = 0;
+    EXPECT_TRUE(main_->ReadExact(&size, 1).ok());
+    std::string name(size, '\0');
+    EXPECT_TRUE(main_->ReadExact(name.data(), size).ok());
+    EXPECT_TRUE(ConnectPipe("\\\\.\\pipe\\" + name, inbound_).ok());
+  }
+  void Send(const std::string& bytes) { inbound_->WriteAll(bytes); }
+  // True when the server has closed the connection within a second.
+  bool Dropped() {
+    char byte = 0;
+    return main_->WaitReadable(1000).ok() && main_->ReadExact(&byte, 1).broken();
+  }
+
+ private:
+  std::unique_ptr<PipeStream> main_;
+  std::unique_ptr<PipeStream> inbound_;
+};
+
+TEST_F(PipeServing, AMalformedMessageEndsOnlyItsConnection) {
+  server_->MaxConnections = 1;
+  server_->SetActive(true);
+  std::string too_long;
+  PutFixed32(too_long, kMaxMessageLength + 1);
+  std::string unknown_class;
+  PutFixed32(unknown_class, 0);
+  PutFixed32(unknown_class, 7);
+  unknown_class += "TPF0\x05TNope\x00\x00\x00"s;
+  SetFixed32(unknown_class, 0, static_cast<uint32_t>(unknown_class.size() - 4));
+  const struct {
+    std::string bytes, logged;
+  } cases[] = {
+      {too_long, "Invalid message length 16777217"},
+      {unknown_class, "Class TNope not found"},
+      {"\x09\x00\x00\x00\x01\x00\x00\x00TPF0X"s, "Invalid stream format"},
+  };
+  for (const auto& c : cases) {
+    RawClient raw("test_pipe");
+    raw.Send(c.bytes);
+    EXPECT_TRUE(window_.WaitForLine(c.logged)) << c.logged;
+    EXPECT_TRUE(raw.Dropped()) << c.logged;
+  }
+  auto client = NewClient();
+  client->SetActive(true);
+  EXPECT_EQ(Ask(*client, -1, 0)->PData, 12);
+}
+
+}  // namespace
+}  // namespace check_html

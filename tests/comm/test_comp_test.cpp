@@ -1,0 +1,134 @@
+#include "comm/test_comp.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "comm/pipe_errors.h"
+#include "pipe_test_support.h"
+
+namespace check_html {
+namespace {
+
+using namespace std::string_literals;
+
+class TestComp : public ::testing::Test {
+ protected:
+  TestComp() {
+    FillList(backbone_, "Kesta", 12);
+    FillList(cleaned_, "Kesta", 3);
+    host_.backbone = &backbone_;
+    host_.cleaned = &cleaned_;
+    host_.message = [this](const std::string& line) { log_.push_back(line); };
+    host_.start_test_thread = [this](int32_t code, int32_t data) {
+      started_.emplace_back(code, data);
+    };
+  }
+
+  PageList backbone_;
+  PageList cleaned_;
+  ComponentHost host_;
+  std::vector<std::string> log_;
+  std::vector<std::pair<int32_t, int32_t>> started_;
+};
+
+TEST_F(TestComp, ExecuteAnswersEachRequestCode) {
+  const struct {
+    int32_t code, data;
+    int32_t result_code, result_data;
+    std::string result_message, logged;
+  } cases[] = {
+      {-1, 0, 1, 12, "Child rNo sent to client", "\"Send Child No\""},
+      {-2, 7, 2, 7, "Child 7 sent to client", "\"Send Child 7\""},
+      {-3, 0, 3, 3, "Child fNo sent to client", "<no message>"},
+      {-4, 7, 4, 7, "Child 7 sent to client", "<no message>"},
+      {5, 9, 0, 0, "", "<no message>"},
+      {1, 0, 0, 0, "", "<no message>"},
+  };
+  for (const auto& c : cases) {
+    log_.clear();
+    std::unique_ptr<TComponent> result;
+    int32_t status = 0;
+    MakeTestRequest(c.code, c.data)->Execute(host_, result, status, host_.message);
+    const auto& answer = dynamic_cast<TTestComp&>(*result);
+    EXPECT_EQ(answer.PCode, c.result_code) << c.code;
+    EXPECT_EQ(answer.PData, c.result_data) << c.code;
+    EXPECT_EQ(answer.Message, c.result_message) << c.code;
+    EXPECT_EQ(log_, std::vector<std::string>{c.logged}) << c.code;
+  }
+}
+
+TEST_F(TestComp, SaveDataWritesTheCountOrTheWholeListAsItIsWhenSent) {
+  TTestComp count;
+  count.PCode = 1;
+  std::string data;
+  count.SaveData(data, host_);
+  EXPECT_EQ(data, "\x0C\x00\x00\x00"s);
+  EXPECT_EQ(count.PData, 12);
+
+  TTestComp list;
+  list.PCode = 4;
+  list.PData = 1;  // whatever was asked, the whole list goes
+  cleaned_.Add("late.html");
+  data.clear();
+  list.SaveData(data, host_);
+  EXPECT_EQ(data, "\x00\x04\x00\x00"s + cleaned_.Pack());
+  EXPECT_EQ(data.size(), 4u + 5 * 256);
+
+  TTestComp none;
+  data.clear();
+  none.SaveData(data, host_);
+  EXPECT_EQ(data, "");
+}
+
+TEST_F(TestComp, LoadDataStoresCountsAndListsAndAsksForTheWholeList) {
+  PageList source;
+  FillList(source, "Remote", 2);
+  TTestComp count;
+  count.PCode = 3;
+  count.LoadData("\x02\x00\x00\x00"s, host_);
+  EXPECT_EQ(cleaned_.Count(), 2);
+  EXPECT_EQ(started_, (std::vector<std::pair<int32_t, int32_t>>{{-4, 1}}));
+
+  TTestComp list;
+  list.PCode = 2;
+  const std::string block = source.Pack();
+  list.LoadData("\x00\x03\x00\x00"s + block, host_);
+  EXPECT_EQ(backbone_.Snapshot(), source.Snapshot());  // 12 entries before: the count follows
+  EXPECT_EQ(log_, source.Snapshot());
+}
+
+TEST_F(TestComp, LoadDataRefusesBlocksThatDoNotHoldWhatTheySay) {
+  const std::string entry(256, '\0');
+  const struct {
+    int32_t code;
+    std::string data;
+    std::string error;
+  } cases[] = {
+      {1, "\x01\x00\x00"s, "Stream read error"},
+      {1, "\x00\x10\x00\x00"s, "Invalid data block"},  // 4096 is more than a list holds
+      {1, "\xFF\xFF\xFF\xFF"s, "Invalid data block"},
+      {2, "\x00\x02\x00\x00"s + entry, "Stream read error"},
+      {4, "\x01\x01\x00\x00"s + entry + entry, "Invalid data block"},
+      {4, "\x00\x00\x00\x00"s, "Invalid data block"},
+      {2, "\x00\x01\x10\x00"s + std::string(4097 * 256, '\0'), "Invalid data block"},
+  };
+  const auto before = backbone_.Snapshot();
+  for (const auto& c : cases) {
+    TTestComp comp;
+    comp.PCode = c.code;
+    try {
+      comp.LoadData(c.data, host_);
+      ADD_FAILURE() << "no error for " << c.error;
+    } catch (const EPipeError& error) {
+      EXPECT_EQ(std::string(error.what()), c.error);
+    }
+  }
+  EXPECT_EQ(backbone_.Snapshot(), before);
+  EXPECT_TRUE(started_.empty());
+}
+
+}  // namespace
+}  // namespace check_html
