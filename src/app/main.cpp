@@ -4,6 +4,7 @@
 
 #include "app/batch_options.h"
 #include "app/batch_run.h"
+#include "ui/desktop_program.h"
 
 int main(int argc, char** argv) {
   using namespace check_html;
@@ -17,9 +18,6 @@ int main(int argc, char** argv) {
     std::fputs(UsageText(), stdout);
     return kExitRunEnded;
   }
-  if (!parsed.options.batch) {
-    std::fputs("check_html: the main window is not built yet; use --batch (see --help)\n", stderr);
-    return kExitBadCommandLine;
-  }
+  if (!parsed.options.batch) return RunDesktopProgram(argc, argv);
   return RunBatch(parsed.options, stdout, stderr);
 }

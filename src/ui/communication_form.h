@@ -1,0 +1,39 @@
+// TCummunicationForm, the log window: a memo that collects every log line of the program, and
+// the three radio buttons that switch the pipe facility between off ("Non"), server and client
+// (disabled). It is made hidden at start; closing it only hides it again.
+#pragma once
+
+#include <string_view>
+
+#include <QWidget>
+
+class QPlainTextEdit;
+class QRadioButton;
+
+namespace check_html {
+
+class TCummunicationForm : public QWidget {
+ public:
+  explicit TCummunicationForm(QWidget* parent = nullptr);
+  ~TCummunicationForm() override;
+
+  // Appends `text` as one new last line of the memo. Call on the window thread.
+  void AddLine(std::string_view text);
+  // printf-like formatting (%s, %d, ...) into one line; the compiler checks the arguments.
+  void AddLineFmt(const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+  QPlainTextEdit* CommunicationMemo = nullptr;
+  QRadioButton* NonButton = nullptr;
+  QRadioButton* ServerButton = nullptr;
+  QRadioButton* ClientButton = nullptr;
+
+ private:
+  void CreateControls();
+  void NonButtonClick();
+  void ServerButtonClick();
+};
+
+// The one log window of the program, reachable from everywhere; null while there is none.
+extern TCummunicationForm* CummunicationForm;
+
+}  // namespace check_html

@@ -1,0 +1,153 @@
+// The main window's life: made with the settings read, runs started and stopped, closed with
+// the settings written.
+#include "ui/html_form.h"
+
+#include <cstdio>
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+#include "html/path_text.h"
+#include "platform/case_map.h"
+#include "shell/day_number.h"
+#include "shell/options.h"
+#include "ui/communication_form.h"
+#include "ui/file_list.h"
+#include "ui/folder_list.h"
+#include "ui/form_texts.h"
+#include "ui/qt_front_end.h"
+#include "ui/qt_text.h"
+
+namespace check_html {
+namespace {
+
+// The folder and the name of a saved start page, split at its last separator.
+std::pair<std::string, std::string> SplitFile(const std::string& file) {
+  const size_t slash = file.find_last_of("/\\");
+  if (slash == std::string::npos) return {"", file};
+  return {slash == 0 ? "/" : file.substr(0, slash), file.substr(slash + 1)};
+}
+
+}  // namespace
+
+THTMLForm::THTMLForm(TCummunicationForm& log_window, FormSetup setup)
+    : log_window_(log_window), setup_(std::move(setup)) {
+  if (!setup_.ask) setup_.ask = WarningBoxQuestion(this);
+  CreateControls();
+  ConnectHandlers();
+  CreateHolderRun();
+  ReadFormSettings();
+  FixWindowSize();
+}
+
+THTMLForm::~THTMLForm() {
+  if (CurrentRun) {
+    CurrentRun->RequestStop();
+    WaitForRunEnd(*CurrentRun);
+  }
+  ReleaseCurrentRun();
+}
+
+// The holder run keeps the settings until the first Start and shows its texts in this window.
+void THTMLForm::CreateHolderRun() {
+  front_end_ = new QtFrontEnd(
+      {.log_line = [this](const std::string& line) { log_window_.AddLine(line); },
+       .status = [this](const std::string& text) { ActualStateEdit->setText(ToQt(text)); },
+       .caption = [this](const std::string& caption) { ShowCaption(caption); }},
+      this);
+  MakeHolderRun(*front_end_, files_, settings_);
+}
+
+void THTMLForm::ReadFormSettings() {
+  settings_ = ReadSettings(files_, setup_.program_dir);
+  const Settings read = settings_;
+  PrefixEdit->setText(ToQt(read.SavePrefix));
+  PrefixChanged();  // the file-name labels also when the text was already there
+  ProjectNameEdit->setText(ToQt(read.SaveProjectname));
+  BindBack->setChecked(read.BindBack);
+  BindNoBack->setChecked(read.BindNoBack);
+  ShowBindBoxes(read.BindBoxesVisible);
+  ShowFlags();
+  Pathhtm->setText(ToQt(read.SaveDir));
+  ShowStartPage(read.StartDir, read.StartFile);
+  ClearAncor->setChecked(Clear_Anc);
+  ClearAncorChanged();
+  OldDays->setText(QString::number(Old_Days.load()));
+  ShowToday();
+  KeepSettings();
+}
+
+// The folder list goes to the start folder and the file list selects the start page, from its
+// own folder when it was saved elsewhere.
+void THTMLForm::ShowStartPage(const std::string& start_dir, const std::string& start_file) {
+  DirectoryListBox1->SetFolder(start_dir);
+  if (start_file.empty()) return;
+  const auto [folder, name] = SplitFile(start_file);
+  if (!EqualNoCase(folder, DirectoryListBox1->Folder())) {
+    DirectoryListBox1->SetFolder(folder);
+  }
+  FileListBox1->SelectFile(name);
+}
+
+// Today's date as the reference of the anchor age, and its day number.
+void THTMLForm::ShowToday() {
+  const std::string today = setup_.today.empty() ? TodayDateText() : setup_.today;
+  ActDate->setText(ToQt("days from today (" + today + ")"));
+  SetTodayFromDateText(today);
+}
+
+// Writes "check_html_new.ini": the window fields and the values of the next run.
+void THTMLForm::SaveFormSettings() {
+  if (WriteSettings(files_, settings_) != FileStatus::kOk) {
+    std::fprintf(stderr, "check_html: could not write %s in %s\n", kSettingsFileName,
+                 settings_.ProgramDir.c_str());
+  }
+}
+
+void THTMLForm::StartbuttonClick() {
+  if (CurrentRun->IsRunning) {
+    if (setup_.ask(ToQt(kStopQuestion)) == QMessageBox::Yes) CurrentRun->RequestStop();
+    return;
+  }
+  KeepSettings();
+  const std::string file = FileListBox1->FileName();
+  // The run's path rules expect the file list's Windows form: backslashes, lower case.
+  StartRun(SlashToBack(LowerCase(file)), setup_.make_run);
+}
+
+void THTMLForm::ShowCaption(const std::string& caption) {
+  Startbutton->setText(ToQt(caption));
+  if (close_after_run_ && !CurrentRun->IsRunning) close();
+}
+
+// While a run is active, No keeps the window open; any other answer stops the run and closes
+// the window once the run has reached its end.
+void THTMLForm::closeEvent(QCloseEvent* event) {
+  if (CurrentRun->IsRunning) {
+    event->ignore();
+    if (setup_.ask(ToQt(kExitQuestion)) == QMessageBox::No) return;
+    close_after_run_ = true;
+    CurrentRun->RequestStop();
+    return;
+  }
+  close_after_run_ = false;
+  SaveFormSettings();
+  event->accept();
+}
+
+void THTMLForm::contextMenuEvent(QContextMenuEvent* event) {
+  Check_Popup->popup(event->globalPos());
+}
+
+void THTMLForm::mouseDoubleClickEvent(QMouseEvent* /*event*/) {
+  log_window_.show();
+  log_window_.raise();
+  log_window_.activateWindow();
+}
+
+}  // namespace check_html

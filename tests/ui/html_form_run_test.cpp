@@ -1,0 +1,186 @@
+// Starting and stopping runs from the main window, closing it during a run, and a whole run of
+// the sample site with its log in the log window.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include "form_fixture.h"
+#include "shell/options.h"
+#include "ui/file_list.h"
+#include "ui/folder_list.h"
+#include "ui/form_texts.h"
+#include "ui_tests.h"
+
+namespace check_html {
+namespace {
+
+constexpr int kRunTimeoutMs = 60000;
+
+// Selects `name` in the window's file list, showing every file of `folder`.
+void SelectPage(THTMLForm& form, const std::string& folder, const char* name) {
+  form.DirectoryListBox1->SetFolder(folder);
+  form.FilterComboBox1->setCurrentIndex(1);
+  QVERIFY(form.FileListBox1->SelectFile(name));
+}
+
+QStringList MemoLines(const TCummunicationForm& log) {
+  return log.CommunicationMemo->toPlainText().split('\n');
+}
+
+class HtmlFormRunTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { ResetOptions(); }
+  void cleanup() { ResetOptions(); }
+
+  // Only the first five characters of the extension count, in any case.
+  void startTakesOnlyPagesByTheirExtension() {
+    FormFixture fixture;
+    for (const char* name : {"notes.txt", "PAGE.HTML", "page.htmlx", "page.ht"}) {
+      fixture.folder.Put(std::string("site/") + name, "<HTML></HTML>");
+    }
+    THTMLForm& form = fixture.Open();
+    const struct {
+      const char* name;
+      bool starts;
+    } cases[] = {{"notes.txt", false}, {"PAGE.HTML", true}, {"page.htmlx", true},
+                 {"page.ht", false}};
+    for (const auto& c : cases) {
+      SelectPage(form, fixture.folder.Path() + "/site", c.name);
+      const int runs_before = fixture.runs_made;
+      form.Startbutton->click();
+      QCOMPARE(fixture.runs_made, runs_before + (c.starts ? 1 : 0));
+      if (!c.starts) continue;
+      const std::string expected = fixture.folder.Path() + "/site/" + c.name;
+      QCOMPARE(QString::fromStdString(CurrentRun->StartFile),
+               QString::fromStdString(expected).replace('/', '\\').toLower());
+      QTRY_VERIFY(!CurrentRun->IsRunning);
+      QTRY_COMPARE(form.Startbutton->text(), "&Start");
+      QCOMPARE(form.ActualStateEdit->text(), "Idle");
+    }
+    QVERIFY(fixture.asked.isEmpty());
+  }
+
+  void stopAsksFirstAndStopsOnYes() {
+    FormFixture fixture;
+    fixture.folder.Put("site/start.html", "<HTML></HTML>");
+    fixture.gate = false;
+    THTMLForm& form = fixture.Open();
+    SelectPage(form, fixture.folder.Path() + "/site", "start.html");
+    form.Startbutton->click();
+    QTRY_COMPARE(form.Startbutton->text(), "&Stop");
+
+    form.Startbutton->click();
+    QVERIFY(CurrentRun->IsRunning && !CurrentRun->Stopped());
+    fixture.answer = QMessageBox::Yes;
+    form.Startbutton->click();
+    QVERIFY(CurrentRun->Stopped());
+    QCOMPARE(fixture.asked, QStringList({kStopQuestion, kStopQuestion}));
+    QTRY_COMPARE(form.Startbutton->text(), "&Start");
+    QCOMPARE(form.ActualStateEdit->text(), "Idle");
+  }
+
+  // No keeps the window open; Yes closes it once the run has reached its end.
+  void closingDuringARunAsksAndWaitsForTheRunsEnd() {
+    FormFixture fixture;
+    fixture.folder.Put("site/start.html", "<HTML></HTML>");
+    fixture.gate = false;
+    THTMLForm& form = fixture.Open();
+    form.show();
+    SelectPage(form, fixture.folder.Path() + "/site", "start.html");
+    form.Startbutton->click();
+
+    QVERIFY(!form.close());
+    QVERIFY(form.isVisible() && CurrentRun->IsRunning && !CurrentRun->Stopped());
+    fixture.answer = QMessageBox::Cancel;  // any answer but No closes
+    QVERIFY(!form.close());
+    QCOMPARE(fixture.asked, QStringList({kExitQuestion, kExitQuestion}));
+    QTRY_VERIFY(!form.isVisible());
+    QVERIFY(!CurrentRun->IsRunning);
+    QVERIFY(std::filesystem::exists(fixture.ProgramDir() + "/check_html_new.ini"));
+  }
+
+  // A run keeps the settings it started with; the next Start takes the new ones.
+  void settingsTypedDuringARunWaitForTheNextRun() {
+    FormFixture fixture;
+    fixture.folder.Put("site/start.html", "<HTML></HTML>");
+    fixture.gate = false;
+    THTMLForm& form = fixture.Open();
+    SelectPage(form, fixture.folder.Path() + "/site", "start.html");
+    form.Startbutton->click();
+    form.PrefixEdit->setText("late");
+    form.Pathhtm->setText("/Late");
+    QCOMPARE(CurrentRun->SavePrefix, "zq");
+    QCOMPARE(CurrentRun->SaveDir, fixture.ProgramDir());
+    fixture.gate = true;
+    QTRY_VERIFY(!CurrentRun->IsRunning);
+
+    form.Startbutton->click();
+    QCOMPARE(CurrentRun->SavePrefix, "late");
+    QCOMPARE(CurrentRun->SaveDir, "/late");
+    QCOMPARE(CurrentRun->CheckFile, "late_check.html");
+    QTRY_VERIFY(!CurrentRun->IsRunning);
+  }
+
+  void aDoubleClickShowsTheLogWindow() {
+    FormFixture fixture;
+    THTMLForm& form = fixture.Open();
+    form.show();
+    QVERIFY(fixture.log.isHidden());
+    QTest::mouseDClick(form.PathLabel, Qt::LeftButton);  // a label passes it to the window
+    QVERIFY(fixture.log.isVisible());
+  }
+
+  // The window's log of a whole run equals the batch program's log of the same site.
+  void aWholeRunOfTheSampleSiteEndsIdleWithItsLinesLogged() {
+    FormFixture fixture("site/zq/html/check");
+    fixture.gated_runs = false;
+    const std::filesystem::path site = fixture.folder.Path() + "/site";
+    const auto fresh_copy = [&site] {
+      std::filesystem::remove_all(site);
+      std::filesystem::copy(CHECK_HTML_SAMPLE_SITE, site,
+                            std::filesystem::copy_options::recursive);
+    };
+    fresh_copy();
+    THTMLForm& form = fixture.Open();
+    form.DirectoryListBox1->SetFolder((site / "zq/html").native());
+    QVERIFY(form.FileListBox1->SelectFile("start.html"));
+    form.Startbutton->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!CurrentRun->IsRunning, kRunTimeoutMs);
+    QTRY_COMPARE(form.Startbutton->text(), "&Start");
+    QCOMPARE(form.ActualStateEdit->text(), "Idle");
+    QStringList window_log = MemoLines(fixture.log);
+    QCOMPARE(window_log.takeFirst(), kLogFirstLine);
+
+    fresh_copy();
+    const std::string log_file = fixture.folder.Path() + "/batch.log";
+    const QString start = QString::fromStdString((site / "zq/html/start.html").native());
+    QCOMPARE(QProcess::execute(CHECK_HTML_PROGRAM,
+                               {"--batch", "--start", start, "--settings-dir",
+                                QString::fromStdString(fixture.ProgramDir()), "--today", kTestToday,
+                                "--quiet", "--log", QString::fromStdString(log_file)}),
+             0);
+    std::stringstream batch_log;
+    batch_log << std::ifstream(log_file, std::ios::binary).rdbuf();
+    QStringList batch_lines = QString::fromLatin1(batch_log.str()).split('\n');
+    batch_lines.removeLast();  // after the last line end
+    QCOMPARE(window_log, batch_lines);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<QObject> MakeHtmlFormRunTest() { return std::make_unique<HtmlFormRunTest>(); }
+
+}  // namespace check_html
+
+#include "html_form_run_test.moc"

@@ -1,0 +1,193 @@
+// The main window's settings: what it shows when made, how its fields and options follow the
+// user, and the settings file it writes when it closes.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include "form_fixture.h"
+#include "platform/disk_file_system.h"
+#include "shell/options.h"
+#include "ui/file_list.h"
+#include "ui/folder_list.h"
+#include "ui_tests.h"
+
+namespace check_html {
+namespace {
+
+// What the window shows, one "name=value" item per control, for whole comparisons.
+QStringList Shown(const THTMLForm& form) {
+  QStringList shown = {
+      "caption=" + form.windowTitle(),
+      "path=" + form.Pathhtm->text(),
+      "prefix=" + form.PrefixEdit->text(),
+      "project=" + form.ProjectNameEdit->text(),
+      "files=" + QStringList({form.checkhtm->text(), form.badhtm->text(), form.dumhtm->text(),
+                              form.Indexhtm->text(), form.Abkhtm->text(), form.Namehtm->text(),
+                              form.Transhtm->text(), form.Newhtm->text()})
+                     .join(','),
+      "age=" + QString(form.ClearAncor->isChecked() ? "on " : "off ") + form.OldDays->text() +
+          (form.OldDays->isHidden() ? " hidden " : " shown ") + form.ActDate->text() +
+          (form.ActDate->isHidden() ? " hidden" : " shown"),
+      "bind=" + QString(form.BindBack->isChecked() ? "1" : "0") +
+          (form.BindNoBack->isChecked() ? "1" : "0") + (form.BindBack->isHidden() ? " hidden" : " shown") +
+          (form.BindNoBack->isHidden() ? " hidden" : " shown"),
+      "button=" + form.Startbutton->text(),
+      "status=" + form.ActualStateEdit->text(),
+  };
+  QString marks;
+  for (const QAction* item : form.Check_Popup->actions()) marks += item->isChecked() ? "1" : "0";
+  shown << "menu=" + marks;
+  return shown;
+}
+
+QStringList DefaultsShown(const QString& program_dir) {
+  return {"caption=Dorwick DI7 MathJax",
+          "path=" + program_dir,
+          "prefix=zq",
+          "project=zq",
+          "files=zq_check.html,zq_bad.html,zq_dum.html,zq_index.html,zq_abk.html,zq_name.html,"
+          "zq_transl.html,zq_new.html",
+          "age=off 1000 hidden days from today (15.02.24) hidden",
+          "bind=00 hidden hidden",
+          "button=&Start",
+          "status=Idle",
+          "menu=011010000"};
+}
+
+class HtmlFormSettingsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { ResetOptions(); }
+  void cleanup() { ResetOptions(); }
+
+  void withoutASettingsFileTheDefaultsApply() {
+    FormFixture fixture;
+    THTMLForm& form = fixture.Open();
+    QCOMPARE(Shown(form), DefaultsShown(QString::fromStdString(fixture.ProgramDir())));
+    QCOMPARE(TodayNumber.load(), 46205);
+    QCOMPARE(form.FileEdit->text(), "*.htm;*.html");
+    QCOMPARE(form.FilterComboBox1->itemText(0), "HTML Files");
+    QCOMPARE(form.FilterComboBox1->itemText(1), "All files (*.*)");
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QVERIFY(!form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QCOMPARE(CurrentRun->SaveDir, fixture.ProgramDir());
+    QCOMPARE(CurrentRun->SavePrefix, "zq");
+    QCOMPARE(CurrentRun->SaveProjectname, "zq");
+  }
+
+  // The missing Options keys give English and BakClear on and leave the rest as they were.
+  void aSettingsFileWithOnlyFileInfoTurnsEnglishAndBakClearOn() {
+    FormFixture fixture;
+    const std::string site = fixture.folder.Path() + "/site";
+    fixture.folder.Put("site/start.html", "<HTML></HTML>");
+    fixture.folder.Put("site/check/check_html_new.ini",
+                       "[FileInfo]\r\nSavePrefix=Kz\r\nStartDir=" + site +
+                           "\r\nStartFile=" + site + "/Start.html\r\nOld_Days=30\r\n");
+    THTMLForm& form = fixture.Open();
+    QStringList expected = DefaultsShown(QString::fromStdString(fixture.ProgramDir()));
+    expected[2] = "prefix=Kz";
+    expected[3] = "project=Kesta - Script";
+    expected[4] =
+        "files=kz_check.html,kz_bad.html,kz_dum.html,kz_index.html,kz_abk.html,kz_name.html,"
+        "kz_transl.html,kz_new.html";
+    expected[5] = "age=off 30 hidden days from today (15.02.24) hidden";
+    expected[9] = "menu=111110000";
+    QCOMPARE(Shown(form), expected);
+    QCOMPARE(form.FormSettings().StartDir, site);
+    QCOMPARE(form.FormSettings().StartFile, site + "/start.html");
+    QCOMPARE(form.FileListBox1->currentItem()->text(), "start.html");
+  }
+
+  void turningTexHtmlOffBringsTheBindBoxesBackCleared() {
+    FormFixture fixture;
+    fixture.folder.Put("site/check/check_html_new.ini",
+                       "[Options]\r\ntex_html=0\r\nBind_Back=1\r\nBind_NoBack=1\r\n");
+    THTMLForm& form = fixture.Open();
+    QAction* tex = form.Check_Popup->actions()[1];
+    QCOMPARE(Shown(form)[6], "bind=11 shown shown");
+    QVERIFY(CurrentRun->BindBack && CurrentRun->BindNoBack);
+
+    tex->trigger();
+    QCOMPARE(Shown(form)[6], "bind=00 hidden hidden");
+    QVERIFY(tex_html && !CurrentRun->BindBack && !CurrentRun->BindNoBack);
+    tex->trigger();
+    QCOMPARE(Shown(form)[6], "bind=00 shown shown");
+    QVERIFY(!tex_html);
+    QVERIFY(UsePngButtons);  // the button pictures change only at the next program start
+  }
+
+  void everyMenuItemTogglesItsMarkAndItsFlag() {
+    FormFixture fixture;
+    THTMLForm& form = fixture.Open();
+    const std::atomic<bool>* flags[] = {&Set_to_English, &tex_html,         &for_mathjax,
+                                        &BakClear,       &Look_For_SubPath, &GiF2PNGItem,
+                                        &ChlargeImageItem, &DoNice_Item,    &DoSpecialItem};
+    const QList<QAction*> items = form.Check_Popup->actions();
+    QCOMPARE(items.size(), 9);
+    for (qsizetype i = 0; i < items.size(); ++i) {
+      const bool before = *flags[i];
+      items[i]->trigger();
+      QCOMPARE(items[i]->isChecked(), !before);
+      QCOMPARE(flags[i]->load(), !before);
+    }
+  }
+
+  void oldDaysTakesWholeNumbersAndPutsBackAnythingElse() {
+    FormFixture fixture;
+    THTMLForm& form = fixture.Open();
+    form.ClearAncor->setChecked(true);
+    QVERIFY(Clear_Anc && !form.OldDays->isHidden() && !form.ActDate->isHidden());
+    // Each text in turn: what the field then shows and the age limit.
+    const struct {
+      const char* typed;
+      const char* shown;
+      int days;
+    } cases[] = {{"250", "250", 250}, {"3x", "250", 250}, {"", "250", 250},
+                 {" 7", "250", 250},  {"+40", "+40", 40}, {"-5", "-5", -5}};
+    for (const auto& c : cases) {
+      form.OldDays->setText(c.typed);
+      QCOMPARE(form.OldDays->text(), c.shown);
+      QCOMPARE(Old_Days.load(), c.days);
+    }
+    form.ClearAncor->setChecked(false);
+    QVERIFY(!Clear_Anc && form.OldDays->isHidden() && form.ActDate->isHidden());
+  }
+
+  void closingWritesTheSettingsFile() {
+    FormFixture fixture;
+    fixture.folder.Put("site/Page.HTML", "<HTML></HTML>");
+    THTMLForm& form = fixture.Open();
+    form.show();
+    form.DirectoryListBox1->SetFolder(fixture.folder.Path() + "/site");
+    QVERIFY(form.FileListBox1->SelectFile("page.html"));
+    form.PrefixEdit->setText("Kz");
+    form.Check_Popup->actions()[0]->trigger();
+    QVERIFY(form.close());
+
+    std::string written;
+    DiskFileSystem().ReadFile(fixture.ProgramDir() + "/check_html_new.ini", written);
+    const std::string site = fixture.folder.Path() + "/site";
+    QCOMPARE(written, "[FileInfo]\r\nStartDir=" + site + "\r\nStartFile=" + site +
+                          "/page.html\r\nSaveDir=" + fixture.ProgramDir() +
+                          "\r\nSavePrefix=Kz\r\nSaveProjectname=zq\r\nOld_Days=1000\r\n"
+                          "Converter=/usr/bin/convert\r\n\r\n[Options]\r\nBind_Back=0\r\n"
+                          "Bind_NoBack=0\r\nSet_to_English=1\r\ntex_html=1\r\nfor_mathjax=1\r\n"
+                          "xxx_mathjax=0\r\nBakClear=0\r\nLook_For_SubPath=1\r\nClear_Anc=0\r\n");
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<QObject> MakeHtmlFormSettingsTest() {
+  return std::make_unique<HtmlFormSettingsTest>();
+}
+
+}  // namespace check_html
+
+#include "html_form_settings_test.moc"
