@@ -30,6 +30,8 @@ bool* FlagSlot(BatchOptions& o, std::string_view name) {
   if (name == "--save-settings") return &o.save_settings;
   if (name == "--quiet") return &o.quiet;
   if (name == "--check-only") return &o.check_only;
+  if (name == "--serve") return &o.serve;
+  if (name == "--fetch-lists") return &o.fetch_lists;
   return nullptr;
 }
 
@@ -76,6 +78,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   }
   if (!o.batch && !o.help && args.size() > 0) {
     result.error = "options need --batch";
+  } else if (o.serve && o.fetch_lists) {
+    result.error = "--serve and --fetch-lists do not go together";
   }
   return result;
 }
@@ -100,7 +104,12 @@ const char* UsageText() {
          "  --log FILE            log lines to FILE instead of standard output\n"
          "  --quiet               no progress display\n"
          "  --check-only          link check only: reports written, nothing else changed\n"
-         "exit codes: 0 run ended, 1 a file error ended the run, 2 bad command line or start file\n";
+         "  --serve               after the run, serve the page lists on the pipe html_2_pdf\n"
+         "                        until SIGINT or SIGTERM\n"
+         "  --fetch-lists         no run: fetch both page lists from a serving check_html and\n"
+         "                        print them\n"
+         "exit codes: 0 run ended, 1 a file error ended the run (--fetch-lists: no lists came),\n"
+         "            2 bad command line or start file\n";
 }
 
 }  // namespace check_html

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/batch_front_end.h"
+#include "app/batch_pipe.h"
 #include "app/batch_settings.h"
 #include "html/path_text.h"
 #include "platform/case_map.h"
@@ -54,6 +55,7 @@ void SaveSettings(FileSystem& files, Settings settings, const std::string& start
 }  // namespace
 
 int RunBatch(const BatchOptions& options, std::FILE* out, std::FILE* err) {
+  if (options.fetch_lists) return PrintFetchedLists(out, err, options.quiet);
   DiskFileSystem files;
   const std::string program_dir =
       AbsolutePath(options.settings_dir ? *options.settings_dir : CurrentFolder());
@@ -93,7 +95,9 @@ int RunBatch(const BatchOptions& options, std::FILE* out, std::FILE* err) {
   if (!error.empty()) std::fprintf(err, "check_html: %s\n", error.c_str());
   std::fprintf(err, "Status: %s\n", front_end.LastStatus().c_str());
   if (options.save_settings) SaveSettings(files, settings, start_page, err);
-  return error.empty() ? kExitRunEnded : kExitFileError;
+  if (!error.empty()) return kExitFileError;
+  if (options.serve) return ServeUntilSignal(front_end, log.file != nullptr ? log.file : out, err);
+  return kExitRunEnded;
 }
 
 }  // namespace check_html

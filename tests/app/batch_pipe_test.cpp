@@ -1,0 +1,130 @@
+#include "app/batch_pipe.h"
+
+#include <gtest/gtest.h>
+#include <pthread.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <future>
+#include <string>
+#include <thread>
+
+#include "../comm/pipe_test_support.h"
+#include "app/batch_front_end.h"
+#include "app/batch_options.h"
+#include "app/batch_run.h"
+#include "comm/pipe_errors.h"
+#include "shell/options.h"
+
+namespace check_html {
+namespace {
+
+using namespace std::chrono_literals;
+
+std::string Drain(std::FILE* f) {
+  std::string text;
+  std::rewind(f);
+  char buffer[4096];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+  return text;
+}
+
+// Fills the program's page lists for one test and puts them back afterwards.
+class BatchPipe : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    saved_backbone_ = BackboneList.Pack();
+    saved_cleaned_ = CleanedList.Pack();
+    saved_counts_ = {BackboneList.Count(), CleanedList.Count()};
+    FillList(BackboneList, "Kesta", 2);
+    FillList(CleanedList, "Kesta", 1);
+  }
+  void TearDown() override {
+    BackboneList.Unpack(saved_backbone_);
+    BackboneList.SetCount(saved_counts_.first);
+    CleanedList.Unpack(saved_cleaned_);
+    CleanedList.SetCount(saved_counts_.second);
+    std::fclose(out_);
+    std::fclose(err_);
+  }
+
+  PipeFolderForTest folder_;
+  std::string saved_backbone_, saved_cleaned_;
+  std::pair<int32_t, int32_t> saved_counts_;
+  std::FILE* out_ = std::tmpfile();
+  std::FILE* err_ = std::tmpfile();
+};
+
+TEST_F(BatchPipe, FetchListsPrintsBothListsOfAServingProgram) {
+  std::FILE* log = std::tmpfile();
+  BatchFrontEnd front_end(log, nullptr);
+  int fetched = -1;
+  EXPECT_EQ(ServePageLists(front_end, log, err_, [&] { fetched = PrintFetchedLists(out_, err_, true); }),
+            0);
+  EXPECT_EQ(fetched, 0);
+  EXPECT_EQ(Drain(out_),
+            "BackboneList 2\nKesta\nkap1/backbone/p1.html\nkap2/backbone/p2.html\n"
+            "CleanedList 1\nKesta\nkap1/backbone/p1.html\n");
+  EXPECT_EQ(Drain(err_), "");
+  const std::string served = Drain(log);
+  EXPECT_NE(served.find("4: Sending result TTestComp\n"), std::string::npos) << served;
+  EXPECT_NE(served.find(" has disconnected\n"), std::string::npos) << served;
+  std::fclose(log);
+}
+
+TEST_F(BatchPipe, FetchListsWithoutAServerFails) {
+  EXPECT_EQ(PrintFetchedLists(out_, err_, false), 1);
+  EXPECT_EQ(Drain(err_),
+            "check_html: WaitNamedPipe failed on \\\\.\\pipe\\html_2_pdf. No such file or "
+            "directory\n");
+  EXPECT_EQ(Drain(out_), "");
+}
+
+TEST_F(BatchPipe, ServeAndFetchListsAreBatchOptionsThatDoNotGoTogether) {
+  EXPECT_TRUE(ParseCommandLine({"--batch", "--serve"}).options.serve);
+  EXPECT_TRUE(ParseCommandLine({"--batch", "--fetch-lists"}).options.fetch_lists);
+  EXPECT_EQ(ParseCommandLine({"--fetch-lists"}).error, "options need --batch");
+  EXPECT_EQ(ParseCommandLine({"--batch", "--serve", "--fetch-lists"}).error,
+            "--serve and --fetch-lists do not go together");
+}
+
+TEST_F(BatchPipe, ServeAfterTheRunUntilSigtermThenExitZero) {
+  ResetOptions();
+  TempFolder site;
+  site.Put("zq/html/start.html", "<HTML><TITLE>Start</TITLE></HTML>\n");
+  site.Put("zq/html/check/readme.txt", "");
+  site.Put("zq/pdf_split/readme.txt", "");
+  const std::string check = site.Path() + "/zq/html/check";
+  const ParsedCommandLine parsed =
+      ParseCommandLine({"--batch", "--serve", "--quiet", "--start", site.Path() + "/zq/html/start.html",
+                        "--out", check, "--settings-dir", check});
+  ASSERT_EQ(parsed.error, "");
+  std::promise<pthread_t> serving_thread;
+  auto served = std::async(std::launch::async, [&] {
+    serving_thread.set_value(pthread_self());
+    return RunBatch(parsed.options, out_, err_);
+  });
+  const pthread_t thread = serving_thread.get_future().get();
+  // Once the lists can be fetched the server runs, and SIGTERM is blocked for its thread.
+  bool reached = false;
+  for (int i = 0; i < 100 && !reached && served.wait_for(0s) != std::future_status::ready; ++i) {
+    PageList backbone, cleaned;
+    try {
+      FetchPageLists(backbone, cleaned, nullptr);
+      reached = true;
+    } catch (const EPipeError&) {
+      std::this_thread::sleep_for(50ms);
+    }
+  }
+  ASSERT_TRUE(reached) << Drain(err_) << Drain(out_);
+  pthread_kill(thread, SIGTERM);
+  ASSERT_EQ(served.wait_for(5s), std::future_status::ready);
+  EXPECT_EQ(served.get(), kExitRunEnded);
+  EXPECT_EQ(Drain(err_), "Status: Idle\n");
+  ResetOptions();
+}
+
+}  // namespace
+}  // namespace check_html

@@ -1,0 +1,157 @@
+#include "comm/client_pipe.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <future>
+#include <string>
+#include <thread>
+
+#include "comm/pipe_coding.h"
+#include "comm/pipe_errors.h"
+#include "comm/pipe_message.h"
+#include "comm/test_comp.h"
+#include "pipe_test_support.h"
+
+namespace check_html {
+namespace {
+
+using namespace std::chrono_literals;
+using namespace std::string_literals;
+
+// A server that speaks the protocol by hand for one client and then runs `script` with the
+// client's main pipe (to write) and inbound pipe (to read).
+class ScriptedServer {
+ public:
+  using Script = std::function<void(PipeStream& main, PipeStream& inbound)>;
+
+  explicit ScriptedServer(Script script) {
+    EXPECT_TRUE(PipeListener::Create("\\\\.\\pipe\\scripted", listener_).ok());
+    EXPECT_TRUE(PipeListener::Create("\\\\.\\pipe\\scripted_in", inbound_listener_).ok());
+    thread_ = std::thread([this, script = std::move(script)] {
+      std::unique_ptr<PipeStream> main, inbound;
+      if (!listener_->Accept(main, 5000).ok()) return;
+      std::string announcement;
+      PutShortString(announcement, "scripted_in");
+      main->WriteAll(announcement);
+      if (!inbound_listener_->Accept(inbound, 5000).ok()) return;
+      script(*main, *inbound);
+    });
+  }
+  ~ScriptedServer() { thread_.join(); }
+
+ private:
+  std::unique_ptr<PipeListener> listener_;
+  std::unique_ptr<PipeListener> inbound_listener_;
+  std::thread thread_;
+};
+
+// Reads one request and returns its id.
+int32_t ReadRequest(PipeStream& inbound) {
+  return DecodeMessageBody(ReadMessageBody(inbound)).id;
+}
+
+TTestComp Answer(int32_t code) {
+  TTestComp answer;
+  answer.PCode = code;
+  return answer;
+}
+
+class ClientPipe : public ::testing::Test {
+ protected:
+  ClientPipe() {
+    client_.OnMessage = window_.AddLine();
+    client_.SetPipeName("scripted");
+    client_.ResultTimeout = 5000;
+  }
+
+  std::string Wait(int32_t code) {
+    std::unique_ptr<TComponent> result;
+    try {
+      client_.ExecuteWait(MakeTestRequest(code, 0), result);
+    } catch (const EPipeError& error) {
+      return error.what();
+    }
+    return "PCode " + std::to_string(dynamic_cast<TTestComp&>(*result).PCode);
+  }
+
+  PipeFolderForTest folder_;
+  TestWindow window_;
+  TClientPipe client_{window_.Post()};
+};
+
+TEST_F(ClientPipe, NamesPipesOnTheLocalComputerUnlessAServerIsGiven) {
+  EXPECT_EQ(TClientPipe::MakePipeName("", "html_2_pdf"), "\\\\.\\pipe\\html_2_pdf");
+  EXPECT_EQ(TClientPipe::MakePipeName("host", "x"), "\\\\host\\pipe\\x");
+  EXPECT_EQ(MainPipePath("html_2_pdf"), "\\\\.\\pipe\\html_2_pdf");
+  EXPECT_EQ(MainPipePath("\\\\.\\pipe\\x"), "\\\\.\\pipe\\x");
+}
+
+TEST_F(ClientPipe, RefusesRequestsWhileInactiveAndReportsAMissingServer) {
+  EXPECT_EQ(Wait(-1), "Client pipe is not active");
+  try {
+    client_.SetActive(true);
+    ADD_FAILURE();
+  } catch (const EPipeError& error) {
+    EXPECT_STREQ(error.what(), "WaitNamedPipe failed on \\\\.\\pipe\\scripted. No such file or directory");
+  }
+  client_.ServerName = "elsewhere";
+  EXPECT_THROW(client_.SetActive(true), EPipeError);
+  EXPECT_FALSE(client_.Active());
+}
+
+TEST_F(ClientPipe, LogsAndDropsAResultThatMatchesNoTransaction) {
+  ScriptedServer server([](PipeStream& main, PipeStream& inbound) {
+    const int32_t id = ReadRequest(inbound);
+    main.WriteAll(EncodeMessage(id + 40, Answer(7)));
+    main.WriteAll(EncodeMessage(id, Answer(9)));
+    char byte;
+    inbound.ReadExact(&byte, 1);  // until the client has gone
+  });
+  client_.SetActive(true);
+  EXPECT_EQ(Wait(-3), "PCode 9");
+  EXPECT_TRUE(window_.WaitForLine("Unable to find transaction 41"));
+  client_.SetActive(false);
+}
+
+TEST_F(ClientPipe, AServerThatGoesAwayEndsTheWaitAndDeactivatesTheClient) {
+  ScriptedServer server([](PipeStream&, PipeStream& inbound) { ReadRequest(inbound); });
+  client_.SetActive(true);
+  const auto started = std::chrono::steady_clock::now();
+  EXPECT_EQ(Wait(-1), "Pipe closed before the result of transaction 1");
+  EXPECT_LT(std::chrono::steady_clock::now() - started, 2s);
+  EXPECT_FALSE(client_.Active());
+  EXPECT_EQ(Wait(-1), "Client pipe is not active");
+}
+
+TEST_F(ClientPipe, AMalformedResultEndsTheConnectionWithItsReason) {
+  ScriptedServer server([](PipeStream& main, PipeStream& inbound) {
+    const int32_t id = ReadRequest(inbound);
+    // A count that no list can hold.
+    TTestComp count = Answer(1);
+    main.WriteAll(EncodeMessage(id, count, "\x00\x20\x00\x00"s));
+    char byte;
+    inbound.ReadExact(&byte, 1);
+  });
+  client_.SetActive(true);
+  EXPECT_EQ(Wait(-1), "Pipe closed before the result of transaction 1");
+  EXPECT_TRUE(window_.WaitForLine("Invalid data block"));
+  EXPECT_FALSE(client_.Active());
+}
+
+TEST_F(ClientPipe, AResultThatNeverComesEndsTheWaitAfterTheTimeLimit) {
+  std::promise<void> done;
+  ScriptedServer server([&](PipeStream&, PipeStream& inbound) {
+    ReadRequest(inbound);
+    done.get_future().wait_for(5s);
+  });
+  client_.ResultTimeout = 200;
+  client_.SetActive(true);
+  EXPECT_EQ(Wait(-1), "No result for transaction 1 within 200 ms");
+  EXPECT_TRUE(client_.Active());
+  done.set_value();
+}
+
+}  // namespace
+}  // namespace check_html

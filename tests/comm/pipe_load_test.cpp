@@ -1,0 +1,92 @@
+// Many clients at once against a server of two instances: every answer right, and afterwards
+// no thread and no descriptor left behind.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "comm/client_pipe.h"
+#include "comm/server_pipe.h"
+#include "comm/test_comp.h"
+#include "pipe_test_support.h"
+
+namespace check_html {
+namespace {
+
+std::size_t EntriesOf(const char* folder) {
+  std::size_t count = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
+  return count;
+}
+
+// Threads end a moment after they were joined; waits (at most two seconds) for the count.
+std::size_t SettledThreadCount(std::size_t expected) {
+  std::size_t count = EntriesOf("/proc/self/task");
+  for (int i = 0; i < 200 && count != expected; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    count = EntriesOf("/proc/self/task");
+  }
+  return count;
+}
+
+TEST(PipeLoad, TwoHundredRequestsFromEightClientsOverTwoInstancesAllAnsweredWithoutLeaks) {
+  PipeFolderForTest folder;
+  PageList backbone, cleaned;
+  FillList(backbone, "Kesta", 40);
+  FillList(cleaned, "Kesta", 25);
+  const std::size_t threads_before = EntriesOf("/proc/self/task");
+  const std::size_t descriptors_before = EntriesOf("/proc/self/fd");
+  {
+    TServerPipe server(RunInline);
+    server.Backbone = &backbone;
+    server.Cleaned = &cleaned;
+    server.MaxConnections = 2;
+    server.SetPipeName("load");
+    server.SetActive(true);
+
+    constexpr int kClients = 8;
+    constexpr int kRequestsEach = 25;
+    std::atomic<int> right{0};
+    std::vector<std::thread> clients;
+    for (int c = 0; c < kClients; ++c) {
+      clients.emplace_back([&, c] {
+        PageList fetched;
+        TClientPipe client(RunInline);
+        client.Backbone = &fetched;
+        client.Cleaned = &fetched;
+        client.StartsTestThreads = false;
+        client.ConnectTimeout = 20000;  // six of eight wait for a free instance
+        client.ResultTimeout = 10000;
+        client.SetPipeName("load");
+        try {
+          client.SetActive(true);
+          for (int r = 0; r < kRequestsEach; ++r) {
+            const int32_t code = -1 - (c + r) % 4;
+            std::unique_ptr<TComponent> result;
+            client.ExecuteWait(MakeTestRequest(code, r), result);
+            const auto& answer = dynamic_cast<TTestComp&>(*result);
+            const PageList& list = code >= -2 ? backbone : cleaned;
+            const int32_t data = code % 2 != 0 ? list.Count() : r;
+            if (answer.PCode == -code && answer.PData == data &&
+                (code % 2 != 0 || fetched.Snapshot() == list.Snapshot())) {
+              ++right;
+            }
+          }
+        } catch (const std::exception& error) {
+          ADD_FAILURE() << "client " << c << ": " << error.what();
+        }
+      });
+    }
+    for (std::thread& client : clients) client.join();
+    EXPECT_EQ(right, kClients * kRequestsEach);
+  }
+  EXPECT_EQ(SettledThreadCount(threads_before), threads_before);
+  EXPECT_EQ(EntriesOf("/proc/self/fd"), descriptors_before);
+}
+
+}  // namespace
+}  // namespace check_html

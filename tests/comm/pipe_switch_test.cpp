@@ -1,0 +1,116 @@
+#include "comm/pipe_switch.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+#include "comm/pipe_errors.h"
+#include "comm/test_comp.h"
+#include "pipe_test_support.h"
+
+namespace check_html {
+namespace {
+
+using namespace std::chrono_literals;
+
+// True once `condition` holds, false after two seconds.
+bool Eventually(const std::function<bool()>& condition) {
+  for (int i = 0; i < 200; ++i) {
+    if (condition()) return true;
+    std::this_thread::sleep_for(10ms);
+  }
+  return condition();
+}
+
+class PipeSwitching : public ::testing::Test {
+ protected:
+  std::unique_ptr<TClientPipe> ConnectedClient() {
+    auto client = std::make_unique<TClientPipe>(client_window_.Post());
+    client->SetPipeName("html_2_pdf");
+    client->StartsTestThreads = false;
+    client->Backbone = &fetched_;
+    client->Cleaned = &fetched_;
+    client->SetActive(true);
+    return client;
+  }
+
+  PipeFolderForTest folder_;
+  TestWindow window_;
+  TestWindow client_window_;
+  PageList fetched_;
+  PipeSwitch switch_{window_.AddLine(), window_.Post()};
+};
+
+TEST_F(PipeSwitching, ChoosingServerTwiceKeepsOneServer) {
+  switch_.SelectServer();
+  TServerPipe* const server = switch_.Server();
+  switch_.SelectServer();
+  EXPECT_EQ(switch_.Server(), server);
+  EXPECT_TRUE(server->Active());
+  EXPECT_EQ(server->PipeName(), "html_2_pdf");
+  EXPECT_EQ(server->ThreadCount(), 1u);
+  auto client = ConnectedClient();
+  std::unique_ptr<TComponent> result;
+  client->ExecuteWait(MakeTestRequest(-3, 0), result);
+  EXPECT_EQ(dynamic_cast<TTestComp&>(*result).PCode, 3);
+}
+
+TEST_F(PipeSwitching, NonEndsTheConnectionOfAClientOfTheServer) {
+  switch_.SelectServer();
+  auto client = ConnectedClient();
+  switch_.SelectNon();
+  EXPECT_EQ(switch_.Server(), nullptr);
+  EXPECT_TRUE(Eventually([&] { return !client->Active(); }));
+  std::unique_ptr<TComponent> result;
+  EXPECT_THROW(client->ExecuteWait(MakeTestRequest(-1, 0), result), EPipeError);
+}
+
+TEST_F(PipeSwitching, AServerWhosePipeCannotBeCreatedStaysInactive) {
+  TServerPipe other;
+  other.SetPipeName("html_2_pdf");
+  other.SetActive(true);
+  try {
+    switch_.SelectServer();
+    ADD_FAILURE();
+  } catch (const std::runtime_error& error) {
+    EXPECT_STREQ(error.what(), "CreateNamedPipe failed. Address already in use");
+    EXPECT_EQ(dynamic_cast<const EPipeError*>(&error), nullptr);
+  }
+  ASSERT_NE(switch_.Server(), nullptr);
+  EXPECT_FALSE(switch_.Server()->Active());
+  other.SetActive(false);
+  switch_.SelectServer();  // the name is free again
+  EXPECT_TRUE(switch_.Server()->Active());
+}
+
+TEST_F(PipeSwitching, ClientFetchesTheCleanedPageListInTwoExchanges) {
+  PageList served;
+  FillList(served, "Kesta", 2);
+  TServerPipe server(RunInline);
+  server.Cleaned = &served;
+  server.SetPipeName("html_2_pdf");
+  server.SetActive(true);
+  const std::string saved = CleanedList.Pack();
+  const int32_t saved_count = CleanedList.Count();
+
+  switch_.SelectClient();
+  ASSERT_TRUE(window_.WaitForLine("Test thread ending", 2));
+  switch_.SelectNon();
+  window_.Drain();
+  std::vector<std::string> lines = window_.Lines();
+  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 2),
+            (std::vector<std::string>{"Creating sending thread 1", "Thread 1 created"}));
+  for (const char* line : {"\"Child fNo sent to client\"", "\"Child 1 sent to client\"", "Kesta",
+                           "kap1/backbone/p1.html", "kap2/backbone/p2.html"}) {
+    EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+  }
+  EXPECT_EQ(CleanedList.Snapshot(), served.Snapshot());
+  CleanedList.Unpack(saved);
+  CleanedList.SetCount(saved_count);
+}
+
+}  // namespace
+}  // namespace check_html
