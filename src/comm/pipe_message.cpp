@@ -1,5 +1,7 @@
 #include "comm/pipe_message.h"
 
+#include <algorithm>
+
 #include "comm/component_stream.h"
 #include "comm/pipe_coding.h"
 #include "comm/pipe_errors.h"
@@ -46,8 +48,14 @@ std::string ReadMessageBody(PipeStream& stream) {
   uint32_t length = 0;
   GetFixed32(length_view, length);
   if (length < 4 || length > kMaxMessageLength) throw EPipeError(FormatText(kMessageLength, length));
-  std::string body(length, '\0');
-  ReadOrThrow(stream, body.data(), body.size());
+  // Grows with what arrives, so a length that promises more than comes costs no memory.
+  constexpr std::size_t kChunk = 64 * 1024;
+  std::string body;
+  while (body.size() < length) {
+    const std::size_t at = body.size();
+    body.resize(std::min<std::size_t>(length, at + kChunk));
+    ReadOrThrow(stream, body.data() + at, body.size() - at);
+  }
   return body;
 }
 

@@ -258,6 +258,14 @@ PipeStatus ConnectPipe(const std::string& pipe_path, std::unique_ptr<PipeStream>
   return PipeStatus{};
 }
 
+PipeStatus MakePipePair(std::unique_ptr<PipeStream>& first, std::unique_ptr<PipeStream>& second) {
+  int fds[2];
+  if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0) return Errno();
+  first = std::make_unique<PipeStream>(fds[0]);
+  second = std::make_unique<PipeStream>(fds[1]);
+  return PipeStatus{};
+}
+
 uid_t OwnUserId() { return geteuid(); }
 
 std::string UserNameOf(uid_t uid) {

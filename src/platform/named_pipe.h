@@ -98,6 +98,9 @@ class PipeListener {
 // Connects to a listening pipe: ENOENT or ECONNREFUSED when no server has it.
 PipeStatus ConnectPipe(const std::string& pipe_path, std::unique_ptr<PipeStream>& connection);
 
+// Two connected ends without a name (for feeding a reader in tests and the fuzz target).
+PipeStatus MakePipePair(std::unique_ptr<PipeStream>& first, std::unique_ptr<PipeStream>& second);
+
 uid_t OwnUserId();
 // The login name of `uid`; empty when it cannot be had.
 std::string UserNameOf(uid_t uid);

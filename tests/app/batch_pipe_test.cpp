@@ -74,22 +74,6 @@ TEST_F(BatchPipe, FetchListsPrintsBothListsOfAServingProgram) {
   std::fclose(log);
 }
 
-TEST_F(BatchPipe, FetchListsWithoutAServerFails) {
-  EXPECT_EQ(PrintFetchedLists(out_, err_, false), 1);
-  EXPECT_EQ(Drain(err_),
-            "check_html: WaitNamedPipe failed on \\\\.\\pipe\\html_2_pdf. No such file or "
-            "directory\n");
-  EXPECT_EQ(Drain(out_), "");
-}
-
-TEST_F(BatchPipe, ServeAndFetchListsAreBatchOptionsThatDoNotGoTogether) {
-  EXPECT_TRUE(ParseCommandLine({"--batch", "--serve"}).options.serve);
-  EXPECT_TRUE(ParseCommandLine({"--batch", "--fetch-lists"}).options.fetch_lists);
-  EXPECT_EQ(ParseCommandLine({"--fetch-lists"}).error, "options need --batch");
-  EXPECT_EQ(ParseCommandLine({"--batch", "--serve", "--fetch-lists"}).error,
-            "--serve and --fetch-lists do not go together");
-}
-
 TEST_F(BatchPipe, ServeAfterTheRunUntilSigtermThenExitZero) {
   ResetOptions();
   TempFolder site;

@@ -81,23 +81,19 @@ class ClientPipe : public ::testing::Test {
   TClientPipe client_{window_.Post()};
 };
 
-TEST_F(ClientPipe, NamesPipesOnTheLocalComputerUnlessAServerIsGiven) {
-  EXPECT_EQ(TClientPipe::MakePipeName("", "html_2_pdf"), "\\\\.\\pipe\\html_2_pdf");
-  EXPECT_EQ(TClientPipe::MakePipeName("host", "x"), "\\\\host\\pipe\\x");
-  EXPECT_EQ(MainPipePath("html_2_pdf"), "\\\\.\\pipe\\html_2_pdf");
-  EXPECT_EQ(MainPipePath("\\\\.\\pipe\\x"), "\\\\.\\pipe\\x");
-}
-
 TEST_F(ClientPipe, RefusesRequestsWhileInactiveAndReportsAMissingServer) {
   EXPECT_EQ(Wait(-1), "Client pipe is not active");
-  try {
-    client_.SetActive(true);
-    ADD_FAILURE();
-  } catch (const EPipeError& error) {
-    EXPECT_STREQ(error.what(), "WaitNamedPipe failed on \\\\.\\pipe\\scripted. No such file or directory");
-  }
+  const auto error = [&] {
+    try {
+      client_.SetActive(true);
+    } catch (const EPipeError& e) {
+      return std::string(e.what());
+    }
+    return std::string("no error");
+  };
+  EXPECT_EQ(error(), "WaitNamedPipe failed on \\\\.\\pipe\\scripted. No such file or directory");
   client_.ServerName = "elsewhere";
-  EXPECT_THROW(client_.SetActive(true), EPipeError);
+  EXPECT_EQ(error(), "WaitNamedPipe failed on \\\\elsewhere\\pipe\\scripted. No route to host");
   EXPECT_FALSE(client_.Active());
 }
 
@@ -138,19 +134,6 @@ TEST_F(ClientPipe, AMalformedResultEndsTheConnectionWithItsReason) {
   EXPECT_EQ(Wait(-1), "Pipe closed before the result of transaction 1");
   EXPECT_TRUE(window_.WaitForLine("Invalid data block"));
   EXPECT_FALSE(client_.Active());
-}
-
-TEST_F(ClientPipe, AResultThatNeverComesEndsTheWaitAfterTheTimeLimit) {
-  std::promise<void> done;
-  ScriptedServer server([&](PipeStream&, PipeStream& inbound) {
-    ReadRequest(inbound);
-    done.get_future().wait_for(5s);
-  });
-  client_.ResultTimeout = 200;
-  client_.SetActive(true);
-  EXPECT_EQ(Wait(-1), "No result for transaction 1 within 200 ms");
-  EXPECT_TRUE(client_.Active());
-  done.set_value();
 }
 
 }  // namespace

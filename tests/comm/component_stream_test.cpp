@@ -142,15 +142,5 @@ TEST(ComponentStream, RejectsMalformedStreamsWithTheirReason) {
   for (const auto& c : cases) EXPECT_EQ(ErrorOf(c.bytes), c.error) << c.error;
 }
 
-TEST(ComponentStream, CreatesRegisteredClassesOnly) {
-  EXPECT_EQ(CreateComponent("TExceptionResult")->ClassName(), "TExceptionResult");
-  EXPECT_EQ(CreateComponent("TSomethingElse"), nullptr);
-  struct TLater : TExecutable {
-    std::string ClassName() const override { return "TLater"; }
-  };
-  RegisterComponentClass("TLater", [] { return std::unique_ptr<TComponent>(new TLater); });
-  EXPECT_EQ(CreateComponent("TLATER")->ClassName(), "TLater");
-}
-
 }  // namespace
 }  // namespace check_html

@@ -36,7 +36,7 @@ TEST(PipeMessage, HoldsLengthIdComponentAndDataBlock) {
 
 class PipeMessageReading : public ::testing::Test {
  protected:
-  void SetUp() override { ConnectedPair("messages", reader_, writer_); }
+  void SetUp() override { ASSERT_TRUE(MakePipePair(reader_, writer_).ok()); }
 
   std::string ErrorOfReading() {
     try {
@@ -49,7 +49,6 @@ class PipeMessageReading : public ::testing::Test {
     return "no error";
   }
 
-  PipeFolderForTest folder_;
   std::unique_ptr<PipeStream> reader_;
   std::unique_ptr<PipeStream> writer_;
 };

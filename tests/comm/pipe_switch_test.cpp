@@ -72,13 +72,15 @@ TEST_F(PipeSwitching, AServerWhosePipeCannotBeCreatedStaysInactive) {
   TServerPipe other;
   other.SetPipeName("html_2_pdf");
   other.SetActive(true);
+  std::string error = "no error";
   try {
     switch_.SelectServer();
-    ADD_FAILURE();
-  } catch (const std::runtime_error& error) {
-    EXPECT_STREQ(error.what(), "CreateNamedPipe failed. Address already in use");
-    EXPECT_EQ(dynamic_cast<const EPipeError*>(&error), nullptr);
+  } catch (const EPipeError&) {
+    error = "an EPipeError";  // the pipe's creation fails with an ordinary error
+  } catch (const std::runtime_error& e) {
+    error = e.what();
   }
+  EXPECT_EQ(error, "CreateNamedPipe failed. Address already in use");
   ASSERT_NE(switch_.Server(), nullptr);
   EXPECT_FALSE(switch_.Server()->Active());
   other.SetActive(false);
