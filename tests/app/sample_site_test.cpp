@@ -1,0 +1,106 @@
+// End-to-end runs of the batch front end over a copy of the bundled sample site. The expected
+// reports under tests/data/sample_site were checked by hand against the sample pages.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "../platform/temp_folder.h"
+#include "app/batch_run.h"
+#include "shell/options.h"
+
+namespace check_html {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kSource = CHECK_HTML_SOURCE_DIR;
+
+std::string ReadWhole(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Every file below `root` with its bytes, by path relative to `root`.
+std::map<std::string, std::string> Snapshot(const fs::path& root) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    if (entry.is_regular_file()) {
+      files[fs::relative(entry.path(), root).generic_string()] = ReadWhole(entry.path());
+    }
+  }
+  return files;
+}
+
+class SampleSite : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetOptions();
+    fs::copy(kSource / "examples/site", site_.Path(), fs::copy_options::recursive);
+  }
+  void TearDown() override {
+    std::fclose(out_);
+    std::fclose(err_);
+    ResetOptions();
+  }
+
+  int Run(std::vector<std::string> extra) {
+    const std::string check = site_.Path() + "/zq/html/check";
+    std::vector<std::string> args = {"--batch", "--quiet", "--start",
+                                     site_.Path() + "/zq/html/start.html", "--out", check,
+                                     "--settings-dir", check, "--today", "06.12.26"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return RunBatch(ParseCommandLine(args).options, out_, err_);
+  }
+  fs::path Html() const { return fs::path(site_.Path()) / "zq/html"; }
+
+  TempFolder site_;
+  std::FILE* out_ = std::tmpfile();
+  std::FILE* err_ = std::tmpfile();
+};
+
+TEST_F(SampleSite, ALinkCheckWritesTheThreeReportsAndChangesNothingElse) {
+  const auto before = Snapshot(Html());
+  ASSERT_EQ(Run({"--check-only"}), kExitRunEnded);
+  for (const char* report : {"zq_check.html", "zq_bad.html", "zq_dum.html"}) {
+    EXPECT_EQ(ReadWhole(Html() / "check" / report),
+              ReadWhole(kSource / "tests/data/sample_site" / report))
+        << report;
+  }
+  auto after = Snapshot(Html());
+  for (const char* report : {"check/zq_check.html", "check/zq_bad.html", "check/zq_dum.html"}) {
+    after.erase(report);
+  }
+  EXPECT_EQ(after, before);
+  EXPECT_FALSE(fs::exists(Html() / "../pdf_split/RefList.txt"));
+}
+
+TEST_F(SampleSite, AFullRunInTexModeWritesTheReferenceList) {
+  ASSERT_EQ(Run({}), kExitRunEnded);
+  EXPECT_EQ(ReadWhole(Html() / "../pdf_split/RefList.txt").substr(0, 4), "zq\r\n");
+  // The backup in a scanned folder is kept without BakClear.
+  EXPECT_TRUE(fs::exists(Html() / "kap01/basics/notizen.bak"));
+}
+
+TEST_F(SampleSite, BakClearDeletesBackupsInScannedFolders) {
+  ASSERT_EQ(Run({"--set", "BakClear=1"}), kExitRunEnded);
+  EXPECT_FALSE(fs::exists(Html() / "kap01/basics/notizen.bak"));
+}
+
+TEST_F(SampleSite, AMissingReferenceListFolderEndsTheRunWithAFileError) {
+  fs::remove_all(Html() / "../pdf_split");
+  EXPECT_EQ(Run({}), kExitFileError);
+  std::rewind(out_);
+  char line[512] = {};
+  std::string log;
+  while (std::fgets(line, sizeof line, out_) != nullptr) log += line;
+  EXPECT_NE(log.find("!!!"), std::string::npos) << log;
+}
+
+}  // namespace
+}  // namespace check_html
