@@ -132,6 +132,8 @@ void TServerThread::StartExecute(int32_t id, std::unique_ptr<TExecutable> reques
   {
     const std::lock_guard lock(sockets_mutex_);
     std::erase_if(executes_, [](const auto& done) { return done->Finished(); });
+    // Stop may have passed the list already: a late thread must not wait for the window thread.
+    if (StopRequested()) execute->RequestStop();
     executes_.push_back(std::move(execute));
   }
   started->Start();
