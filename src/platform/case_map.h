@@ -2,13 +2,23 @@
 // locale, and every case fold in the program goes through these functions.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
 namespace check_html {
 
-char ToLower1252(char c);
-char ToUpper1252(char c);
+namespace case_tables {
+extern const std::array<unsigned char, 256> kLower;
+extern const std::array<unsigned char, 256> kUpper;
+}  // namespace case_tables
+
+inline char ToLower1252(char c) {
+  return static_cast<char>(case_tables::kLower[static_cast<unsigned char>(c)]);
+}
+inline char ToUpper1252(char c) {
+  return static_cast<char>(case_tables::kUpper[static_cast<unsigned char>(c)]);
+}
 
 std::string LowerCase(std::string_view text);
 std::string UpperCase(std::string_view text);
