@@ -22,7 +22,7 @@ FolderList::FolderList(const FileSystem& files, QWidget* parent)
 
 void FolderList::SetFolder(std::string folder) {
   while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
-  if (folder.empty()) folder = "/";
+  if (folder.empty()) folder.push_back('/');
   if (folder == folder_) return;
   folder_ = folder;
   Fill();
