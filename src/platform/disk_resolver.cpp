@@ -106,6 +106,14 @@ std::optional<std::string> ResolveExisting(std::string_view path) {
   std::string exact = RootOf(parts);
   for (const std::string& name : parts.names) exact = JoinPath(exact, name);
   if (ExistsExactly(exact)) return exact;
+  // Most misses name a file in a folder that exists as written: look the name up there.
+  const std::string parent = exact.substr(0, exact.size() - parts.names.back().size() - 1);
+  if (IsFolderPath(parent.empty() ? RootOf(parts) : parent)) {
+    const std::string folder = parent.empty() ? RootOf(parts) : parent;
+    std::optional<std::string> real = FindNoCase(folder, parts.names.back());
+    if (!real) return std::nullopt;
+    return JoinPath(folder, *real);
+  }
 
   ResolvedPrefix prefix = ResolvePrefix(parts);
   if (prefix.resolved < parts.names.size()) return std::nullopt;

@@ -1,7 +1,7 @@
 // The crawl's reading of one page. Only five kinds of tag matter; a tag is recognised by the
 // first characters of its text, ignoring case, with the blank after the name where the tag
 // needs attributes (so a bare "<A>" or "<IMG>" is read over). Everything else is skipped.
-#include "site/tree_crawl.h"
+#include "site/crawl_page_scan.h"
 
 #include <string_view>
 #include <utility>
@@ -9,9 +9,7 @@
 #include "html/attributes.h"
 #include "html/page_reader.h"
 #include "platform/case_map.h"
-#include "shell/html_thread.h"
 #include "site/link_functions.h"
-#include "site/site_database.h"
 
 namespace check_html {
 namespace {
@@ -33,67 +31,71 @@ void AppendCut(std::string& field, std::string_view piece) {
 
 }  // namespace
 
+PageScan::PageScan(PageReader& reader, std::string page_path)
+    : reader_(reader), current_path_(std::move(page_path)), current_folder_(FolderOf(current_path_)) {}
+
 // The rows are tried in order; the first match handles the tag. An action returning false ends
 // the page. The run's stop request is not looked at inside a page.
-void TreeCrawl::ScanPage() {
-  using Action = bool (TreeCrawl::*)(const std::string&);
+ScannedPage PageScan::Scan() {
+  using Action = bool (PageScan::*)(const std::string&);
   struct Row {
     std::string_view test;
     bool whole_tag;  // the tag text must be `test` itself, not only begin with it
     Action action;
   };
   static constexpr Row kRows[] = {
-      {"body ", false, &TreeCrawl::CollectBackground},
-      {"a ", false, &TreeCrawl::CollectAnchor},
-      {"img ", false, &TreeCrawl::CollectImg},
-      {"title", true, &TreeCrawl::CollectTitle},
-      {"/body", false, &TreeCrawl::EndPage},
+      {"body ", false, &PageScan::CollectBackground},
+      {"a ", false, &PageScan::CollectAnchor},
+      {"img ", false, &PageScan::CollectImg},
+      {"title", true, &PageScan::CollectTitle},
+      {"/body", false, &PageScan::EndPage},
   };
 
   DumCounter = 0;
   while (!reader_.AtPageEnd() && reader_.ReadTag(text_, tag_)) {
     for (const Row& row : kRows) {
       if (row.whole_tag ? EqualNoCase(tag_, row.test) : StartsWithNoCase(tag_, row.test)) {
-        if (!(this->*row.action)(tag_)) return;
+        if (!(this->*row.action)(tag_)) return std::move(page_);
         break;
       }
     }
   }
+  return std::move(page_);
 }
 
-bool TreeCrawl::CollectBackground(const std::string& tag) {
+bool PageScan::CollectBackground(const std::string& tag) {
   CollectPicture(GetAttribute("background", tag));
   return true;
 }
 
-bool TreeCrawl::CollectImg(const std::string& tag) {
+bool PageScan::CollectImg(const std::string& tag) {
   CollectPicture(GetAttribute("src", tag));
   return true;
 }
 
-bool TreeCrawl::EndPage(const std::string& /*tag*/) { return false; }
+bool PageScan::EndPage(const std::string& /*tag*/) { return false; }
 
 // The title is the text up to the next tag that is no comment; comments inside are dropped
 // and the texts around them joined.
-bool TreeCrawl::CollectTitle(const std::string& /*tag*/) {
+bool PageScan::CollectTitle(const std::string& /*tag*/) {
   std::string title;
   std::string end_tag;
   reader_.ReadTagSkipComments(title, end_tag);
-  if (!StartsWithNoCase(end_tag, "/title")) run_.LogLine("!!!wrong endtag in Load_title");
-  db_.Titles()[static_cast<std::size_t>(current_)] = std::move(title);
+  if (!StartsWithNoCase(end_tag, "/title")) page_.LogLines.push_back("!!!wrong endtag in Load_title");
+  page_.Title = std::move(title);
   return true;
 }
 
-void TreeCrawl::CollectPicture(const std::string& value) {
+void PageScan::CollectPicture(const std::string& value) {
   if (value.empty()) return;
   std::string path = ResolveLink(current_folder_, Cut(value));
-  if (page_pic_set_.insert(path).second) PagePics.push_back(std::move(path));
+  if (page_pic_set_.insert(path).second) page_.PagePics.push_back(std::move(path));
 }
 
 // An A element: HREF split at its first "#" (one that ends the value stays in the link), NAME
 // as found or generated. Generated names count the page's A elements in document order, the
 // same way the anchor rewrite numbers them, so a LinkedFrom anchor names a real place.
-bool TreeCrawl::CollectAnchor(const std::string& tag) {
+bool PageScan::CollectAnchor(const std::string& tag) {
   std::string link = Cut(GetAttribute("href", tag));
   std::string fragment;
   const std::size_t hash = link.find('#');
@@ -115,7 +117,7 @@ bool TreeCrawl::CollectAnchor(const std::string& tag) {
 
 // The inner HTML of an abbreviation or translation anchor up to its end tag (or the page end),
 // with the inner tags rebuilt from their tag texts.
-std::string TreeCrawl::CollectLinkText() {
+std::string PageScan::CollectLinkText() {
   std::string text;
   std::string run;
   std::string tag;
@@ -132,18 +134,18 @@ std::string TreeCrawl::CollectLinkText() {
 
 // Each resolved target is kept once per page, with the name of its first link. Names that
 // begin with "_" (the generated ones among them) make no item.
-void TreeCrawl::CollectLink(std::string link, const std::string& name, std::string text,
+void PageScan::CollectLink(std::string link, const std::string& name, std::string text,
                             std::string fragment) {
   if (!link.empty()) {
     link = Cut(ResolveLink(current_folder_, link));
     if (page_link_set_.insert(link).second) {
-      PageLinks.push_back(link);
-      PageNames.push_back(name);
+      page_.PageLinks.push_back(link);
+      page_.PageNames.push_back(name);
     }
   }
   if (name.starts_with('_')) return;
-  db_.Items().InsertItem(Item{name, std::move(text), std::move(fragment), std::string(),
-                              std::move(link), current_path_});
+  page_.Items.push_back(Item{name, std::move(text), std::move(fragment), std::string(),
+                            std::move(link), current_path_});
 }
 
 }  // namespace check_html

@@ -7,7 +7,6 @@
 #include <span>
 #include <utility>
 
-#include "html/page_reader.h"
 #include "html/path_text.h"
 #include "platform/case_map.h"
 #include "platform/file_system.h"
@@ -19,50 +18,11 @@
 namespace check_html {
 namespace {
 
-bool StartsWith(std::string_view text, std::string_view prefix) {
-  return text.substr(0, prefix.size()) == prefix;
-}
+// Two workers keep both cores busy reading and scanning while this thread stores.
+constexpr int kWorkers = 2;
 
-bool EndsWith(std::string_view text, std::string_view suffix) {
-  return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
-}
-
-// Closes the loaded page however the scan ends, an error included.
-class PageCloser {
- public:
-  explicit PageCloser(PageReader& reader) : reader_(reader) {}
-  ~PageCloser() { reader_.ClosePage(); }
-  PageCloser(const PageCloser&) = delete;
-  PageCloser& operator=(const PageCloser&) = delete;
-
- private:
-  PageReader& reader_;
-};
-
-// External references are recorded as link targets but never looked up on disk: on Windows
-// they can name no file, here they could name one relative to the current folder.
-bool IsExternalReference(std::string_view path) {
-  const std::string lower = LowerCase(path.substr(0, 11));
-  return StartsWith(lower, "http://") || StartsWith(lower, "https:/") ||
-         StartsWith(lower, "mailto:") || StartsWith(lower, "javascript:");
-}
-
-// The other of the two page extensions: ".htm" becomes ".html"; any other path loses its last
-// five characters (".html") and gains ".htm".
-std::string AlternativeName(std::string_view path) {
-  if (EndsWith(path, ".htm")) return std::string(path) + "l";
-  return std::string(path.substr(0, path.size() - std::min<std::size_t>(path.size(), 5))) +
-         ".htm";
-}
-
-// The text from the last "." to the end, lower-cased, when that "." stands after the last
-// backslash and colon; empty otherwise. On the tables' "/" paths a "/" is no boundary, so a
-// "." in a folder name gives a text with a "/" in it, which is never a page extension: the
-// page test comes down to the path's ending.
-std::string ExtensionOf(std::string_view path) {
-  const std::size_t at = path.find_last_of(".\\:");
-  if (at == std::string_view::npos || path[at] != '.') return "";
-  return LowerCase(path.substr(at));
+VisitRules RulesOf(THTML_Thread& run) {
+  return VisitRules{&run.Files(), run.SaveDir, Look_For_SubPath};
 }
 
 }  // namespace
@@ -72,7 +32,8 @@ void THTML_Thread::CrawlTree(const std::string& start_file) {
   TreeCrawl(*this).Run(start_file);
 }
 
-TreeCrawl::TreeCrawl(THTML_Thread& run) : run_(run), db_(*run.Database), reader_(run.Reader) {}
+TreeCrawl::TreeCrawl(THTML_Thread& run)
+    : run_(run), db_(*run.Database), pipeline_(RulesOf(run), kWorkers) {}
 
 void TreeCrawl::Run(const std::string& start_file) {
   std::string start = start_file;
@@ -85,74 +46,60 @@ void TreeCrawl::Run(const std::string& start_file) {
 // A file is looked for under its own name, then under the other page extension, which then
 // replaces its entry. Found pages are scanned when they may be followed.
 void TreeCrawl::VisitFile(int32_t i) {
-  std::string cur = db_.Files()[static_cast<std::size_t>(i)];
-  run_.ShowStatus(cur);
-  if (!FoundOnDisk(cur)) {
-    std::string alternative = AlternativeName(cur);
-    if (!FoundOnDisk(alternative)) {
-      db_.FileRecords()[static_cast<std::size_t>(i)].Exists = false;
-      db_.Titles()[static_cast<std::size_t>(i)].clear();
-      return;
-    }
-    db_.ReplaceFile(i, alternative);
-    cur = std::move(alternative);
+  for (; queued_ < db_.FileCount(); ++queued_) {
+    pipeline_.Add(db_.Files()[static_cast<std::size_t>(queued_ + 1)]);
   }
+  run_.ShowStatus(db_.Files()[static_cast<std::size_t>(i)]);
+  VisitResult visit = pipeline_.Take(i);
+  if (!visit.exists) {
+    db_.FileRecords()[static_cast<std::size_t>(i)].Exists = false;
+    db_.Titles()[static_cast<std::size_t>(i)].clear();
+    return;
+  }
+  if (visit.replaced) db_.ReplaceFile(i, visit.path);
   db_.FileRecords()[static_cast<std::size_t>(i)].Exists = true;
-
-  const std::string extension = ExtensionOf(cur);
-  if (extension != ".html" && extension != ".htm") return;
-  if (!MayFollow(cur, run_.SaveDir, Look_For_SubPath)) return;
+  if (!visit.scanned) return;
   // Without this, pages that link each other as ".htm" while they exist as ".html" would add
   // entries for ever: each lookup misses the replaced entry and adds a new one.
-  if (!scanned_.insert(cur).second) return;
-  ScanFile(i, cur);
+  if (!scanned_.insert(visit.path).second) return;
+  if (visit.error) std::rethrow_exception(visit.error);
+  StorePage(i, visit);
 }
 
-bool TreeCrawl::FoundOnDisk(const std::string& path) const {
-  return !IsExternalReference(path) && run_.Files().Exists(path);
-}
-
-void TreeCrawl::ScanFile(int32_t i, const std::string& path) {
-  PageCloser closer(reader_);
-  reader_.LoadPage(path);
-  current_ = i;
-  current_path_ = path;
-  current_folder_ = FolderOf(path);
-  db_.AddFolder(current_folder_);
-  PageLinks.clear();
-  PageNames.clear();
-  PagePics.clear();
-  page_link_set_.clear();
-  page_pic_set_.clear();
-  ScanPage();
-  StorePagePictures();
-  StorePageLinks();
+void TreeCrawl::StorePage(int32_t i, VisitResult& visit) {
+  ScannedPage& page = visit.page;
+  db_.AddFolder(FolderOf(visit.path));
+  for (const std::string& line : page.LogLines) run_.LogLine(line);
+  if (page.Title) db_.Titles()[static_cast<std::size_t>(i)] = std::move(*page.Title);
+  for (Item& item : page.Items) db_.Items().InsertItem(std::move(item));
+  StorePagePictures(i, visit);
+  StorePageLinks(i, page);
 }
 
 // A picture's existence is settled when it is first recorded; later pages only add UsedBy.
-void TreeCrawl::StorePagePictures() {
-  for (std::string& path : PagePics) {
-    int32_t j = db_.FindPicture(path);
+void TreeCrawl::StorePagePictures(int32_t i, VisitResult& visit) {
+  std::vector<std::string>& pictures = visit.page.PagePics;
+  for (std::size_t n = 0; n < pictures.size(); ++n) {
+    int32_t j = db_.FindPicture(pictures[n]);
     if (j == 0) {
-      const bool exists = FoundOnDisk(path);
-      j = db_.AddPicture(std::move(path), exists, current_);
+      j = db_.AddPicture(std::move(pictures[n]), visit.pic_exists[n] != 0, i);
     } else {
-      db_.AppendUsedBy(j, current_);
+      db_.AppendUsedBy(j, i);
     }
-    db_.AppendPic(current_, db_.PicRecords()[static_cast<std::size_t>(j)].Exists ? j : -j);
+    db_.AppendPic(i, db_.PicRecords()[static_cast<std::size_t>(j)].Exists ? j : -j);
   }
 }
 
 // A new target joins Files at the end and is visited when the loop reaches it.
-void TreeCrawl::StorePageLinks() {
-  for (std::size_t n = 0; n < PageLinks.size(); ++n) {
-    int32_t k = db_.FindFile(PageLinks[n]);
+void TreeCrawl::StorePageLinks(int32_t i, ScannedPage& page) {
+  for (std::size_t n = 0; n < page.PageLinks.size(); ++n) {
+    int32_t k = db_.FindFile(page.PageLinks[n]);
     if (k != 0) {
-      db_.AppendLinkedFrom(k, current_, PageNames[n]);
+      db_.AppendLinkedFrom(k, i, page.PageNames[n]);
     } else {
-      k = db_.AddFile(std::move(PageLinks[n]), current_, PageNames[n]);
+      k = db_.AddFile(std::move(page.PageLinks[n]), i, page.PageNames[n]);
     }
-    db_.AppendLinksTo(current_, k);
+    db_.AppendLinksTo(i, k);
   }
 }
 

@@ -1,0 +1,59 @@
+// The crawl's reading of one page: which pictures it shows, what it links to, its title and its
+// named anchors. A scan touches nothing but its own reader, so pages can be scanned ahead of the
+// crawl on other threads; the crawl then stores the results in page order.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "site/item_chain.h"
+
+namespace check_html {
+
+class PageReader;
+
+// The working fields of the crawl hold at most this many characters; longer values are cut.
+inline constexpr std::size_t kCrawlFieldCapacity = 255;
+
+struct ScannedPage {
+  std::optional<std::string> Title;  // text of the page's last TITLE element
+  std::vector<std::string> LogLines;
+  std::vector<std::string> PageLinks;  // resolved targets, each once, in order of appearance
+  std::vector<std::string> PageNames;  // entry n: the name that goes with PageLinks entry n
+  std::vector<std::string> PagePics;   // resolved pictures, each once
+  std::vector<Item> Items;             // named anchors, in document order
+};
+
+class PageScan {
+ public:
+  // `reader` holds the loaded page; `page_path` is its path as stored in Files.
+  PageScan(PageReader& reader, std::string page_path);
+
+  ScannedPage Scan();
+
+ private:
+  bool CollectBackground(const std::string& tag);
+  bool CollectImg(const std::string& tag);
+  bool CollectAnchor(const std::string& tag);
+  bool CollectTitle(const std::string& tag);
+  bool EndPage(const std::string& tag);
+  void CollectPicture(const std::string& value);
+  std::string CollectLinkText();
+  void CollectLink(std::string link, const std::string& name, std::string text,
+                   std::string fragment);
+
+  PageReader& reader_;
+  std::string current_path_;
+  std::string current_folder_;  // with the trailing "/"
+  int32_t DumCounter = 0;       // generated anchor names given out on this page
+  ScannedPage page_;
+  std::unordered_set<std::string> page_link_set_;
+  std::unordered_set<std::string> page_pic_set_;
+  std::string text_, tag_;  // the scanner's reused out-strings
+};
+
+}  // namespace check_html
