@@ -27,12 +27,18 @@ namespace check_html {
 // its own under CTest, and one after another otherwise).
 class PipeFolderForTest {
  public:
-  PipeFolderForTest() { setenv("XDG_RUNTIME_DIR", folder_.Path().c_str(), 1); }
-  ~PipeFolderForTest() { unsetenv("XDG_RUNTIME_DIR"); }
+  PipeFolderForTest() {
+    if (const char* old = std::getenv("XDG_RUNTIME_DIR")) old_ = old;
+    setenv("XDG_RUNTIME_DIR", folder_.Path().c_str(), 1);
+  }
+  ~PipeFolderForTest() {
+    old_.empty() ? unsetenv("XDG_RUNTIME_DIR") : setenv("XDG_RUNTIME_DIR", old_.c_str(), 1);
+  }
   std::string Path() const { return folder_.Path(); }
 
  private:
   TempFolder folder_;
+  std::string old_;
 };
 
 // The window thread of a test. Pause holds it busy (posted calls wait) until Resume.

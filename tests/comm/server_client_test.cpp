@@ -165,12 +165,12 @@ TEST_F(PipeServing, TwoWaitingCallersGetTheirOwnResultsWhateverOrderTheyComeIn) 
     client->ExecuteWait(std::move(request), result);
     return dynamic_cast<TTestComp&>(*result).PData;
   };
-  auto slow = std::async(std::launch::async, ask, 400);
+  auto slow = std::async(std::launch::async, ask, 1000);
   ASSERT_TRUE(window_.WaitForLine("1: TSlowEcho received"));
   auto quick = std::async(std::launch::async, ask, 10);
   EXPECT_EQ(quick.get(), 10);
   EXPECT_EQ(slow.wait_for(0ms), std::future_status::timeout);  // answered out of order
-  EXPECT_EQ(slow.get(), 400);
+  EXPECT_EQ(slow.get(), 1000);
 }
 
 TEST_F(PipeServing, APeerOfAnotherUserIsRefused) {
