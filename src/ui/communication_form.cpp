@@ -2,14 +2,17 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <exception>
 #include <string>
 
 #include <QHBoxLayout>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "comm/pipe_switch.h"
 #include "ui/form_texts.h"
 #include "ui/qt_text.h"
 
@@ -21,6 +24,13 @@ TCummunicationForm::TCummunicationForm(QWidget* parent) : QWidget(parent, Qt::To
   setWindowTitle(kLogCaption);
   // An open log window does not keep the program alive once the main window has closed.
   setAttribute(Qt::WA_QuitOnClose, false);
+  ReportError = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text); };
+  // Pipe messages come from the pipe threads: they are queued to this window's thread.
+  pipes_ = std::make_unique<PipeSwitch>(
+      [this](const std::string& line) { AddLine(line); },
+      [this](std::function<void()> call) {
+        QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
+      });
   CreateControls();
   resize(520, 360);
   move(screen()->availableGeometry().center() - rect().center());
@@ -28,6 +38,7 @@ TCummunicationForm::TCummunicationForm(QWidget* parent) : QWidget(parent, Qt::To
 }
 
 TCummunicationForm::~TCummunicationForm() {
+  pipes_.reset();  // stops the pipe threads before the window they report to goes
   if (CummunicationForm == this) CummunicationForm = nullptr;
 }
 
@@ -43,6 +54,7 @@ void TCummunicationForm::CreateControls() {
   ClientButton->setEnabled(false);
   connect(NonButton, &QRadioButton::clicked, this, [this] { NonButtonClick(); });
   connect(ServerButton, &QRadioButton::clicked, this, [this] { ServerButtonClick(); });
+  connect(ClientButton, &QRadioButton::clicked, this, [this] { ClientButtonClick(); });
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(NonButton);
@@ -71,9 +83,18 @@ void TCummunicationForm::AddLineFmt(const char* format, ...) {
   AddLine(line);
 }
 
-// The pipe facility is off: nothing runs that would have to be stopped.
-void TCummunicationForm::NonButtonClick() {}
+void TCummunicationForm::NonButtonClick() { Switch(&PipeSwitch::SelectNon); }
+void TCummunicationForm::ServerButtonClick() { Switch(&PipeSwitch::SelectServer); }
+void TCummunicationForm::ClientButtonClick() { Switch(&PipeSwitch::SelectClient); }
 
-void TCummunicationForm::ServerButtonClick() { AddLine(kNoPipeServerLine); }
+// An error of a switch (the pipe cannot be created, no server answers) is shown to the user; the
+// facility stays as the switch left it.
+void TCummunicationForm::Switch(void (PipeSwitch::*select)()) {
+  try {
+    ((*pipes_).*select)();
+  } catch (const std::exception& error) {
+    ReportError(QString::fromLatin1(error.what()));
+  }
+}
 
 }  // namespace check_html

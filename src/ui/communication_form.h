@@ -3,14 +3,19 @@
 // (disabled). It is made hidden at start; closing it only hides it again.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string_view>
 
+#include <QString>
 #include <QWidget>
 
 class QPlainTextEdit;
 class QRadioButton;
 
 namespace check_html {
+
+class PipeSwitch;
 
 class TCummunicationForm : public QWidget {
  public:
@@ -27,10 +32,19 @@ class TCummunicationForm : public QWidget {
   QRadioButton* ServerButton = nullptr;
   QRadioButton* ClientButton = nullptr;
 
+  // The pipe facility the radio buttons switch (server and client; none at start).
+  PipeSwitch& Pipes() { return *pipes_; }
+  // How an error of a radio button's handler is shown; a message box unless replaced (tests).
+  std::function<void(const QString&)> ReportError;
+
  private:
   void CreateControls();
   void NonButtonClick();
   void ServerButtonClick();
+  void ClientButtonClick();
+  void Switch(void (PipeSwitch::*select)());
+
+  std::unique_ptr<PipeSwitch> pipes_;
 };
 
 // The one log window of the program, reachable from everywhere; null while there is none.

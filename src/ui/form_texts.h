@@ -41,6 +41,5 @@ inline constexpr const char* kLogFirstLine = "HTML Pipe Communication:";
 inline constexpr const char* kNonButtonText = "Non";
 inline constexpr const char* kServerButtonText = "Server";
 inline constexpr const char* kClientButtonText = "Client";
-inline constexpr const char* kNoPipeServerLine = "The pipe server is not available yet.";
 
 }  // namespace check_html

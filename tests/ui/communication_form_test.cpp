@@ -2,10 +2,13 @@
 // hides it.
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QRadioButton>
 #include <QTest>
 
 #include "ui/communication_form.h"
+
+#include "comm/pipe_switch.h"
 #include "ui_tests.h"
 
 namespace check_html {
@@ -37,18 +40,39 @@ class CommunicationFormTest : public QObject {
                                "Thread 1 created\nCount=-3"));
   }
 
-  void closingOnlyHidesItAndTheServerSaysItIsNotThereYet() {
+  void closingOnlyHidesIt() {
     QPointer<TCummunicationForm> log = new TCummunicationForm;
     log->show();
     log->AddLine("kept");
     QVERIFY(log->close());
     QVERIFY(!log.isNull() && log->isHidden());
     QVERIFY(log->CommunicationMemo->toPlainText().endsWith("\nkept"));
-    log->ServerButton->click();
-    QVERIFY(log->CommunicationMemo->toPlainText().endsWith(
-        "\nkept\nThe pipe server is not available yet."));
     delete log.data();
     QCOMPARE(CummunicationForm, nullptr);
+  }
+
+  void theRadioButtonsSwitchTheServerOnceAndOff() {
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    TCummunicationForm log;
+    QStringList errors;
+    log.ReportError = [&errors](const QString& text) { errors << text; };
+    log.ServerButton->click();
+    TServerPipe* server = log.Pipes().Server();
+    QVERIFY(server != nullptr && server->Active());
+    log.ServerButton->click();  // a second click keeps the one server
+    QCOMPARE(log.Pipes().Server(), server);
+    log.NonButton->click();
+    QCOMPARE(log.Pipes().Server(), nullptr);
+    QVERIFY(errors.isEmpty());
+    // A second program on the same pipe: creating it fails and the error is shown.
+    TCummunicationForm other;
+    other.ReportError = [&errors](const QString& text) { errors << text; };
+    log.ServerButton->click();
+    other.ServerButton->click();
+    QCOMPARE(errors.size(), 1);
+    QVERIFY(errors[0].startsWith("CreateNamedPipe failed."));
+    qunsetenv("XDG_RUNTIME_DIR");
   }
 };
 
