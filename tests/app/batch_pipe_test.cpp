@@ -8,13 +8,11 @@
 #include <cstdio>
 #include <future>
 #include <string>
-#include <thread>
 
 #include "../comm/pipe_test_support.h"
 #include "app/batch_front_end.h"
 #include "app/batch_options.h"
 #include "app/batch_run.h"
-#include "comm/pipe_errors.h"
 #include "shell/options.h"
 
 namespace check_html {
@@ -34,25 +32,17 @@ std::string Drain(std::FILE* f) {
 // Fills the program's page lists for one test and puts them back afterwards.
 class BatchPipe : public ::testing::Test {
  protected:
-  void SetUp() override {
-    saved_backbone_ = BackboneList.Pack();
-    saved_cleaned_ = CleanedList.Pack();
-    saved_counts_ = {BackboneList.Count(), CleanedList.Count()};
+  BatchPipe() {
     FillList(BackboneList, "Kesta", 2);
     FillList(CleanedList, "Kesta", 1);
   }
-  void TearDown() override {
-    BackboneList.Unpack(saved_backbone_);
-    BackboneList.SetCount(saved_counts_.first);
-    CleanedList.Unpack(saved_cleaned_);
-    CleanedList.SetCount(saved_counts_.second);
+  ~BatchPipe() override {
     std::fclose(out_);
     std::fclose(err_);
   }
 
   PipeFolderForTest folder_;
-  std::string saved_backbone_, saved_cleaned_;
-  std::pair<int32_t, int32_t> saved_counts_;
+  KeepPageLists keep_;
   std::FILE* out_ = std::tmpfile();
   std::FILE* err_ = std::tmpfile();
 };
@@ -91,16 +81,9 @@ TEST_F(BatchPipe, ServeAfterTheRunUntilSigtermThenExitZero) {
   });
   const pthread_t thread = serving_thread.get_future().get();
   // Once the lists can be fetched the server runs, and SIGTERM is blocked for its thread.
-  bool reached = false;
-  for (int i = 0; i < 100 && !reached && served.wait_for(0s) != std::future_status::ready; ++i) {
-    PageList backbone, cleaned;
-    try {
-      FetchPageLists(backbone, cleaned, nullptr);
-      reached = true;
-    } catch (const EPipeError&) {
-      std::this_thread::sleep_for(50ms);
-    }
-  }
+  PageList backbone, cleaned;
+  const bool reached = Eventually(
+      [&] { return ErrorOf([&] { FetchPageLists(backbone, cleaned, nullptr); }) == "no error"; });
   ASSERT_TRUE(reached) << Drain(err_) << Drain(out_);
   pthread_kill(thread, SIGTERM);
   ASSERT_EQ(served.wait_for(5s), std::future_status::ready);

@@ -4,12 +4,10 @@
 
 #include <chrono>
 #include <functional>
-#include <future>
 #include <string>
 #include <thread>
 
 #include "comm/pipe_coding.h"
-#include "comm/pipe_errors.h"
 #include "comm/pipe_message.h"
 #include "comm/test_comp.h"
 #include "pipe_test_support.h"
@@ -20,37 +18,33 @@ namespace {
 using namespace std::chrono_literals;
 using namespace std::string_literals;
 
-// A server that speaks the protocol by hand for one client and then runs `script` with the
-// client's main pipe (to write) and inbound pipe (to read).
+// A server that speaks the protocol by hand for one client: it reads one request, writes
+// reply(request id) and keeps the connection until the client goes; an empty reply closes it.
 class ScriptedServer {
  public:
-  using Script = std::function<void(PipeStream& main, PipeStream& inbound)>;
-
-  explicit ScriptedServer(Script script) {
+  explicit ScriptedServer(std::function<std::string(int32_t)> reply) {
     EXPECT_TRUE(PipeListener::Create("\\\\.\\pipe\\scripted", listener_).ok());
     EXPECT_TRUE(PipeListener::Create("\\\\.\\pipe\\scripted_in", inbound_listener_).ok());
-    thread_ = std::thread([this, script = std::move(script)] {
+    thread_ = std::thread([this, reply = std::move(reply)] {
       std::unique_ptr<PipeStream> main, inbound;
       if (!listener_->Accept(main, 5000).ok()) return;
       std::string announcement;
       PutShortString(announcement, "scripted_in");
       main->WriteAll(announcement);
       if (!inbound_listener_->Accept(inbound, 5000).ok()) return;
-      script(*main, *inbound);
+      const std::string bytes = reply(DecodeMessageBody(ReadMessageBody(*inbound)).id);
+      if (bytes.empty()) return;
+      main->WriteAll(bytes);
+      char byte;
+      inbound->ReadExact(&byte, 1);
     });
   }
   ~ScriptedServer() { thread_.join(); }
 
  private:
-  std::unique_ptr<PipeListener> listener_;
-  std::unique_ptr<PipeListener> inbound_listener_;
+  std::unique_ptr<PipeListener> listener_, inbound_listener_;
   std::thread thread_;
 };
-
-// Reads one request and returns its id.
-int32_t ReadRequest(PipeStream& inbound) {
-  return DecodeMessageBody(ReadMessageBody(inbound)).id;
-}
 
 TTestComp Answer(int32_t code) {
   TTestComp answer;
@@ -58,82 +52,58 @@ TTestComp Answer(int32_t code) {
   return answer;
 }
 
-class ClientPipe : public ::testing::Test {
- protected:
-  ClientPipe() {
-    client_.OnMessage = window_.AddLine();
-    client_.SetPipeName("scripted");
-    client_.ResultTimeout = 5000;
-  }
+// The PCode of the result, or the error's text.
+std::string Wait(TClientPipe& client) {
+  std::unique_ptr<TComponent> result;
+  const std::string error = ErrorOf([&] { client.ExecuteWait(MakeTestRequest(-1, 0), result); });
+  return result ? "PCode " + std::to_string(dynamic_cast<TTestComp&>(*result).PCode) : error;
+}
 
-  std::string Wait(int32_t code) {
-    std::unique_ptr<TComponent> result;
-    try {
-      client_.ExecuteWait(MakeTestRequest(code, 0), result);
-    } catch (const EPipeError& error) {
-      return error.what();
-    }
-    return "PCode " + std::to_string(dynamic_cast<TTestComp&>(*result).PCode);
-  }
+TEST(ClientPipe, RefusesRequestsWhileInactiveAndReportsAMissingServer) {
+  PipeFolderForTest folder;
+  TClientPipe client(RunInline);
+  client.SetPipeName("scripted");
+  EXPECT_EQ(Wait(client), "Client pipe is not active");
+  EXPECT_EQ(ErrorOf([&] { client.SetActive(true); }),
+            "WaitNamedPipe failed on \\\\.\\pipe\\scripted. No such file or directory");
+  client.ServerName = "elsewhere";
+  EXPECT_EQ(ErrorOf([&] { client.SetActive(true); }),
+            "WaitNamedPipe failed on \\\\elsewhere\\pipe\\scripted. No route to host");
+  EXPECT_FALSE(client.Active());
+}
 
-  PipeFolderForTest folder_;
-  TestWindow window_;
-  TClientPipe client_{window_.Post()};
-};
-
-TEST_F(ClientPipe, RefusesRequestsWhileInactiveAndReportsAMissingServer) {
-  EXPECT_EQ(Wait(-1), "Client pipe is not active");
-  const auto error = [&] {
-    try {
-      client_.SetActive(true);
-    } catch (const EPipeError& e) {
-      return std::string(e.what());
-    }
-    return std::string("no error");
+TEST(ClientPipe, HandlesStrayMalformedAndMissingResultsWithoutWaitingOut) {
+  const struct {
+    std::function<std::string(int32_t)> reply;
+    std::string result, logged;
+    bool active_after;
+  } cases[] = {
+      {[](int32_t id) { return EncodeMessage(id + 40, Answer(7)) + EncodeMessage(id, Answer(9)); },
+       "PCode 9", "Unable to find transaction 41", true},
+      // A count that no list can hold.
+      {[](int32_t id) { return EncodeMessage(id, Answer(1), "\x00\x20\x00\x00"s); },
+       "Pipe closed before the result of transaction 1", "Invalid data block", false},
+      {[](int32_t) { return ""s; }, "Pipe closed before the result of transaction 1", "", false},
   };
-  EXPECT_EQ(error(), "WaitNamedPipe failed on \\\\.\\pipe\\scripted. No such file or directory");
-  client_.ServerName = "elsewhere";
-  EXPECT_EQ(error(), "WaitNamedPipe failed on \\\\elsewhere\\pipe\\scripted. No route to host");
-  EXPECT_FALSE(client_.Active());
-}
-
-TEST_F(ClientPipe, LogsAndDropsAResultThatMatchesNoTransaction) {
-  ScriptedServer server([](PipeStream& main, PipeStream& inbound) {
-    const int32_t id = ReadRequest(inbound);
-    main.WriteAll(EncodeMessage(id + 40, Answer(7)));
-    main.WriteAll(EncodeMessage(id, Answer(9)));
-    char byte;
-    inbound.ReadExact(&byte, 1);  // until the client has gone
-  });
-  client_.SetActive(true);
-  EXPECT_EQ(Wait(-3), "PCode 9");
-  EXPECT_TRUE(window_.WaitForLine("Unable to find transaction 41"));
-  client_.SetActive(false);
-}
-
-TEST_F(ClientPipe, AServerThatGoesAwayEndsTheWaitAndDeactivatesTheClient) {
-  ScriptedServer server([](PipeStream&, PipeStream& inbound) { ReadRequest(inbound); });
-  client_.SetActive(true);
-  const auto started = std::chrono::steady_clock::now();
-  EXPECT_EQ(Wait(-1), "Pipe closed before the result of transaction 1");
-  EXPECT_LT(std::chrono::steady_clock::now() - started, 2s);
-  EXPECT_FALSE(client_.Active());
-  EXPECT_EQ(Wait(-1), "Client pipe is not active");
-}
-
-TEST_F(ClientPipe, AMalformedResultEndsTheConnectionWithItsReason) {
-  ScriptedServer server([](PipeStream& main, PipeStream& inbound) {
-    const int32_t id = ReadRequest(inbound);
-    // A count that no list can hold.
-    TTestComp count = Answer(1);
-    main.WriteAll(EncodeMessage(id, count, "\x00\x20\x00\x00"s));
-    char byte;
-    inbound.ReadExact(&byte, 1);
-  });
-  client_.SetActive(true);
-  EXPECT_EQ(Wait(-1), "Pipe closed before the result of transaction 1");
-  EXPECT_TRUE(window_.WaitForLine("Invalid data block"));
-  EXPECT_FALSE(client_.Active());
+  PipeFolderForTest folder;
+  for (const auto& c : cases) {
+    ScriptedServer server(c.reply);
+    TestWindow window;
+    TClientPipe client(window.Post());
+    client.OnMessage = window.AddLine();
+    client.SetPipeName("scripted");
+    client.ResultTimeout = 5000;
+    client.SetActive(true);
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(Wait(client), c.result);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 2s) << c.result;
+    EXPECT_TRUE(c.logged.empty() || window.WaitForLine(c.logged)) << c.logged;
+    EXPECT_EQ(client.Active(), c.active_after) << c.logged;
+    if (!c.active_after) {
+      EXPECT_EQ(Wait(client), "Client pipe is not active");
+    }
+    client.SetActive(false);
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "comm/component_registry.h"
@@ -40,9 +41,6 @@ std::string ErrorOf(std::string bytes) {
 TEST(ComponentStream, WritesARequestAndAnExceptionResultByteForByte) {
   EXPECT_EQ(Stream(*MakeTestRequest(-1, 0)),
             TestCompStream("\x05PCode\x02\xFF\x07Message\x06\x0DSend Child No"s));
-  TTestComp empty;
-  EXPECT_EQ(Stream(empty), "TPF0\x09TTestComp\x00\x00\x00"s);  // defaults are not written
-
   TExceptionResult failure;
   failure.ExceptionClass = "EPipeError";
   failure.Message = "Invalid data block";
@@ -52,52 +50,41 @@ TEST(ComponentStream, WritesARequestAndAnExceptionResultByteForByte) {
             "\x07Message\x06\x12Invalid data block\x00\x00"s);
 }
 
-TEST(ComponentStream, WritesEachIntegerInTheShortestSignedForm) {
+// Integers in the shortest signed form, texts short, long or as UTF-8; defaults not written.
+TEST(ComponentStream, WritesAndReadsBackEachPropertyInItsShortestForm) {
+  const std::string a255(255, 'a'), a256(256, 'a');
   const struct {
-    int32_t value;
-    std::string bytes;
+    int32_t data;
+    std::string message, properties;
   } cases[] = {
-      {1, "\x02\x01"s},
-      {127, "\x02\x7F"s},
-      {-128, "\x02\x80"s},
-      {128, "\x03\x80\x00"s},
-      {-129, "\x03\x7F\xFF"s},
-      {32767, "\x03\xFF\x7F"s},
-      {-32768, "\x03\x00\x80"s},
-      {32768, "\x04\x00\x80\x00\x00"s},
-      {-32769, "\x04\xFF\x7F\xFF\xFF"s},
-      {INT_MAX, "\x04\xFF\xFF\xFF\x7F"s},
-      {INT_MIN, "\x04\x00\x00\x00\x80"s},
+      {0, "", ""},
+      {1, "", "\x05PData\x02\x01"s},
+      {127, "", "\x05PData\x02\x7F"s},
+      {-128, "", "\x05PData\x02\x80"s},
+      {128, "", "\x05PData\x03\x80\x00"s},
+      {-129, "", "\x05PData\x03\x7F\xFF"s},
+      {32767, "", "\x05PData\x03\xFF\x7F"s},
+      {-32768, "", "\x05PData\x03\x00\x80"s},
+      {32768, "", "\x05PData\x04\x00\x80\x00\x00"s},
+      {-32769, "", "\x05PData\x04\xFF\x7F\xFF\xFF"s},
+      {INT_MAX, "", "\x05PData\x04\xFF\xFF\xFF\x7F"s},
+      {INT_MIN, "", "\x05PData\x04\x00\x00\x00\x80"s},
+      {0, a255, "\x07Message\x06\xFF"s + a255},
+      {0, a256, "\x07Message\x0C\x00\x01\x00\x00"s + a256},
+      {0, "M\xFCller", "\x07Message\x14\x07\x00\x00\x00M\xC3\xBCller"s},
+      {0, "\x80 \xA7 \x9F", "\x07Message\x14\x09\x00\x00\x00\xE2\x82\xAC \xC2\xA7 \xC5\xB8"s},
   };
   for (const auto& c : cases) {
     TTestComp comp;
-    comp.PData = c.value;
+    comp.PData = c.data;
+    comp.Message = c.message;
     const std::string bytes = Stream(comp);
-    EXPECT_EQ(bytes, TestCompStream("\x05PData"s + c.bytes)) << c.value;
+    EXPECT_EQ(bytes, TestCompStream(c.properties)) << c.data << " " << c.message.size();
     std::string_view input = bytes;
-    const auto read = GetComponent(input);
-    EXPECT_EQ(dynamic_cast<TTestComp&>(*read).PData, c.value);
+    const auto component = GetComponent(input);
+    const auto& read = dynamic_cast<TTestComp&>(*component);
+    EXPECT_EQ(std::make_pair(read.PData, read.Message), std::make_pair(c.data, c.message));
     EXPECT_TRUE(input.empty());
-  }
-}
-
-TEST(ComponentStream, WritesTextsShortLongOrAsUtf8) {
-  const struct {
-    std::string text;
-    std::string bytes;
-  } cases[] = {
-      {std::string(255, 'a'), "\x06\xFF"s + std::string(255, 'a')},
-      {std::string(256, 'a'), "\x0C\x00\x01\x00\x00"s + std::string(256, 'a')},
-      {"M\xFCller", "\x14\x07\x00\x00\x00M\xC3\xBCller"s},
-      {"\x80 \xA7 \x9F", "\x14\x09\x00\x00\x00\xE2\x82\xAC \xC2\xA7 \xC5\xB8"s},
-  };
-  for (const auto& c : cases) {
-    TTestComp comp;
-    comp.Message = c.text;
-    const std::string bytes = Stream(comp);
-    EXPECT_EQ(bytes, TestCompStream("\x07Message"s + c.bytes));
-    std::string_view input = bytes;
-    EXPECT_EQ(dynamic_cast<TTestComp&>(*GetComponent(input)).Message, c.text);
   }
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -74,10 +73,7 @@ TEST(PipeLoad, TwoHundredRequestsFromEightClientsOverTwoInstancesAllAnsweredWith
     EXPECT_EQ(right, kClients * kRequestsEach);
   }
   // A joined thread leaves the task list a moment later.
-  for (int i = 0; i < 200 && EntriesOf("/proc/self/task") != threads_before; ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  EXPECT_EQ(EntriesOf("/proc/self/task"), threads_before);
+  EXPECT_TRUE(Eventually([&] { return EntriesOf("/proc/self/task") == threads_before; }));
   EXPECT_EQ(EntriesOf("/proc/self/fd"), descriptors_before);
 }
 

@@ -34,49 +34,36 @@ TEST(PipeMessage, HoldsLengthIdComponentAndDataBlock) {
   EXPECT_THROW(DecodeMessageBody("\x01\x00\x00"s), EPipeError);
 }
 
-class PipeMessageReading : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(MakePipePair(reader_, writer_).ok()); }
-
-  std::string ErrorOfReading() {
-    try {
-      ReadMessageBody(*reader_);
-    } catch (const EPipeError& error) {
-      return error.what();
-    } catch (const EBrokenPipe&) {
-      return "broken";
-    }
-    return "no error";
-  }
-
-  std::unique_ptr<PipeStream> reader_;
-  std::unique_ptr<PipeStream> writer_;
-};
-
-TEST_F(PipeMessageReading, WaitsUntilEveryByteOfAMessageHasArrived) {
+TEST(PipeMessage, ReadingWaitsForEveryByteAndRefusesLengthsOutsideTheLimits) {
+  std::unique_ptr<PipeStream> reader, writer;
+  ASSERT_TRUE(MakePipePair(reader, writer).ok());
   const std::string message = EncodeMessage(1, *MakeTestRequest(-2, 300));
   std::thread slow_writer([&] {
     for (char byte : message) {
-      writer_->WriteAll(std::string(1, byte));
+      writer->WriteAll(std::string(1, byte));
       std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
   });
-  const std::string body = ReadMessageBody(*reader_);
+  EXPECT_EQ(ReadMessageBody(*reader), message.substr(4));
   slow_writer.join();
-  EXPECT_EQ(body, message.substr(4));
-}
 
-TEST_F(PipeMessageReading, RefusesLengthsOutsideTheLimitsAndReportsAPeerThatWent) {
+  const auto error_of_reading = [&] {
+    try {
+      return ErrorOf([&] { ReadMessageBody(*reader); });
+    } catch (const EBrokenPipe&) {
+      return std::string("broken");
+    }
+  };
   std::string too_long;
   PutFixed32(too_long, kMaxMessageLength + 1);
-  writer_->WriteAll(too_long);
-  EXPECT_EQ(ErrorOfReading(), "Invalid message length 16777217");
-  writer_->WriteAll("\x03\x00\x00\x00"s);
-  EXPECT_EQ(ErrorOfReading(), "Invalid message length 3");
-  writer_->WriteAll("\x10\x00\x00\x00" "only part"s);
-  writer_->Close();
-  EXPECT_EQ(ErrorOfReading(), "broken");
-  EXPECT_EQ(ErrorOfReading(), "broken");
+  writer->WriteAll(too_long);
+  EXPECT_EQ(error_of_reading(), "Invalid message length 16777217");
+  writer->WriteAll("\x03\x00\x00\x00"s);
+  EXPECT_EQ(error_of_reading(), "Invalid message length 3");
+  writer->WriteAll("\x10\x00\x00\x00" "only part"s);
+  writer->Close();
+  EXPECT_EQ(error_of_reading(), "broken");
+  EXPECT_EQ(error_of_reading(), "broken");
 }
 
 }  // namespace

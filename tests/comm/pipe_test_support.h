@@ -1,5 +1,6 @@
 // Support for tests over real pipes: a socket folder of the test's own, a window thread that
-// runs posted calls in order and keeps the log lines, and waits that always end.
+// runs posted calls in order and keeps the log lines, waits that always end, and the program's
+// page lists put back after a test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,7 +11,6 @@
 #include <cstdlib>
 #include <deque>
 #include <functional>
-#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -20,11 +20,11 @@
 #include "comm/components.h"
 #include "comm/window_call.h"
 #include "platform/named_pipe.h"
+#include "site/page_lists.h"
 
 namespace check_html {
 
-// Points XDG_RUNTIME_DIR at a temporary folder while it lives (each test runs in a process of
-// its own under CTest, and one after another otherwise).
+// Points XDG_RUNTIME_DIR at a temporary folder while it lives.
 class PipeFolderForTest {
  public:
   PipeFolderForTest() {
@@ -40,6 +40,38 @@ class PipeFolderForTest {
   TempFolder folder_;
   std::string old_;
 };
+
+// Saves BackboneList and CleanedList and puts them back when it goes.
+class KeepPageLists {
+ public:
+  ~KeepPageLists() {
+    for (int i = 0; i < 2; ++i) lists_[i]->Unpack(packed_[i]), lists_[i]->SetCount(counts_[i]);
+  }
+
+ private:
+  PageList* lists_[2] = {&BackboneList, &CleanedList};
+  std::string packed_[2] = {BackboneList.Pack(), CleanedList.Pack()};
+  int32_t counts_[2] = {BackboneList.Count(), CleanedList.Count()};
+};
+
+// True once `condition` holds, false after five seconds.
+inline bool Eventually(const std::function<bool()>& condition) {
+  for (int i = 0; i < 500; ++i) {
+    if (condition()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return condition();
+}
+
+// The text of the error `call` throws, or "no error".
+inline std::string ErrorOf(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const std::exception& error) {
+    return error.what();
+  }
+  return "no error";
+}
 
 // The window thread of a test. Pause holds it busy (posted calls wait) until Resume.
 class TestWindow {

@@ -10,9 +10,7 @@
 
 #include "comm/client_pipe.h"
 #include "comm/component_registry.h"
-#include "comm/pipe_coding.h"
 #include "comm/pipe_errors.h"
-#include "comm/pipe_message.h"
 #include "comm/test_comp.h"
 #include "pipe_test_support.h"
 
@@ -35,15 +33,6 @@ class TSlowEcho : public TExecutable {
     result = std::move(answer);
   }
 };
-
-std::string ErrorOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const std::exception& error) {
-    return error.what();
-  }
-  return "no error";
-}
 
 class PipeServing : public ::testing::Test {
  protected:
@@ -70,11 +59,14 @@ class PipeServing : public ::testing::Test {
   }
 
   // The result as "PCode PData Message".
+  static std::string Describe(const TComponent& result) {
+    const auto& answer = dynamic_cast<const TTestComp&>(result);
+    return std::to_string(answer.PCode) + " " + std::to_string(answer.PData) + " " + answer.Message;
+  }
   static std::string Ask(TClientPipe& client, int32_t code, int32_t data) {
     std::unique_ptr<TComponent> result;
     client.ExecuteWait(MakeTestRequest(code, data), result);
-    const auto& answer = dynamic_cast<TTestComp&>(*result);
-    return std::to_string(answer.PCode) + " " + std::to_string(answer.PData) + " " + answer.Message;
+    return Describe(*result);
   }
 
   std::string User() const { return UserNameOf(OwnUserId()); }
@@ -86,12 +78,19 @@ class PipeServing : public ::testing::Test {
   std::unique_ptr<TServerPipe> server_;
 };
 
-TEST_F(PipeServing, AnswersTheFourRequestCodesAndAnUnknownOne) {
+TEST_F(PipeServing, AnswersTheFourRequestCodesAndAnUnknownOneAlsoAsynchronously) {
   server_->SetActive(true);
   {
     auto client = NewClient();
     client->SetActive(true);
-    EXPECT_EQ(Ask(*client, -1, 0), "1 12 Child rNo sent to client");
+    // An asynchronous result reaches its callback on the window thread.
+    std::promise<std::pair<std::string, bool>> called;
+    client->ExecuteAsync(MakeTestRequest(-1, 0), [&](TComponent& result) {
+      called.set_value({Describe(result), std::this_thread::get_id() == client_window_.ThreadId()});
+    });
+    auto future = called.get_future();
+    ASSERT_EQ(future.wait_for(5s), std::future_status::ready);
+    EXPECT_EQ(future.get(), std::make_pair("1 12 Child rNo sent to client"s, true));
     EXPECT_EQ(Ask(*client, -2, 1), "2 1 Child 1 sent to client");
     EXPECT_EQ(Ask(*client, -3, 0), "3 3 Child fNo sent to client");
     EXPECT_EQ(Ask(*client, -4, 1), "4 1 Child 1 sent to client");
@@ -183,20 +182,6 @@ TEST_F(PipeServing, APeerOfAnotherUserIsRefused) {
   EXPECT_TRUE(window_.WaitForLine("Refused a client of user id " + std::to_string(OwnUserId())));
 }
 
-TEST_F(PipeServing, AnAsynchronousResultReachesItsCallbackOnTheWindowThread) {
-  server_->SetActive(true);
-  auto client = NewClient();
-  client->SetActive(true);
-  std::promise<std::pair<int32_t, bool>> called;
-  client->ExecuteAsync(MakeTestRequest(-1, 0), [&](TComponent& result) {
-    called.set_value({dynamic_cast<TTestComp&>(result).PData,
-                      std::this_thread::get_id() == client_window_.ThreadId()});
-  });
-  auto future = called.get_future();
-  ASSERT_EQ(future.wait_for(5s), std::future_status::ready);
-  EXPECT_EQ(future.get(), std::make_pair(12, true));
-}
-
 TEST_F(PipeServing, StoppingWhileAResultWaitsForTheBusyWindowThreadEndsTheWaitingCaller) {
   server_->SetActive(true);
   window_.Pause();
@@ -212,51 +197,29 @@ TEST_F(PipeServing, StoppingWhileAResultWaitsForTheBusyWindowThreadEndsTheWaitin
   window_.Resume();
 }
 
-// A client that speaks the protocol by hand, to send what a TClientPipe never would.
-class RawClient {
- public:
-  explicit RawClient(const std::string& pipe) {
-    EXPECT_TRUE(ConnectPipe("\\\\.\\pipe\\" + pipe, main_).ok());
-    uint8_t size = 0;
-    EXPECT_TRUE(main_->ReadExact(&size, 1).ok());
-    std::string name(size, '\0');
-    EXPECT_TRUE(main_->ReadExact(name.data(), size).ok());
-    EXPECT_TRUE(ConnectPipe("\\\\.\\pipe\\" + name, inbound_).ok());
-  }
-  void Send(const std::string& bytes) { inbound_->WriteAll(bytes); }
-  // True when the server has closed the connection within a second.
-  bool Dropped() {
-    char byte = 0;
-    return main_->WaitReadable(1000).ok() && main_->ReadExact(&byte, 1).broken();
-  }
-
- private:
-  std::unique_ptr<PipeStream> main_;
-  std::unique_ptr<PipeStream> inbound_;
-};
-
+// A client that speaks the protocol by hand sends what a TClientPipe never would.
 TEST_F(PipeServing, AMalformedMessageEndsOnlyItsConnection) {
   server_->MaxConnections = 1;
   server_->SetActive(true);
-  std::string too_long;
-  PutFixed32(too_long, kMaxMessageLength + 1);
-  std::string unknown_class;
-  PutFixed32(unknown_class, 0);
-  PutFixed32(unknown_class, 7);
-  unknown_class += "TPF0\x05TNope\x00\x00\x00"s;
-  SetFixed32(unknown_class, 0, static_cast<uint32_t>(unknown_class.size() - 4));
   const struct {
     std::string bytes, logged;
   } cases[] = {
-      {too_long, "Invalid message length 16777217"},
-      {unknown_class, "Class TNope not found"},
+      {"\x01\x00\x00\x01"s, "Invalid message length 16777217"},
+      {"\x11\x00\x00\x00\x07\x00\x00\x00TPF0\x05TNope\x00\x00\x00"s, "Class TNope not found"},
       {"\x09\x00\x00\x00\x01\x00\x00\x00TPF0X"s, "Invalid stream format"},
   };
   for (const auto& c : cases) {
-    RawClient raw("test_pipe");
-    raw.Send(c.bytes);
+    std::unique_ptr<PipeStream> main, inbound;
+    ASSERT_TRUE(ConnectPipe("\\\\.\\pipe\\test_pipe", main).ok());
+    uint8_t size = 0;
+    ASSERT_TRUE(main->ReadExact(&size, 1).ok());
+    std::string name(size, '\0');
+    ASSERT_TRUE(main->ReadExact(name.data(), size).ok());
+    ASSERT_TRUE(ConnectPipe("\\\\.\\pipe\\" + name, inbound).ok());
+    inbound->WriteAll(c.bytes);
     EXPECT_TRUE(window_.WaitForLine(c.logged)) << c.logged;
-    EXPECT_TRUE(raw.Dropped()) << c.logged;
+    char byte = 0;  // the server has closed the connection
+    EXPECT_TRUE(main->WaitReadable(1000).ok() && main->ReadExact(&byte, 1).broken()) << c.logged;
   }
   auto client = NewClient();
   client->SetActive(true);

@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "comm/pipe_errors.h"
 #include "pipe_test_support.h"
 
 namespace check_html {
@@ -49,7 +48,6 @@ TEST_F(TestComp, SaveDataWritesTheCountOrTheWholeListAsItIsWhenSent) {
   data.clear();
   list.SaveData(data, host_);
   EXPECT_EQ(data, "\x00\x05\x00\x00"s + cleaned_.Pack());
-  EXPECT_EQ(data.size(), 4u + 5 * 256);
 
   TTestComp none;
   data.clear();
@@ -93,12 +91,7 @@ TEST_F(TestComp, LoadDataRefusesBlocksThatDoNotHoldWhatTheySay) {
   for (const auto& c : cases) {
     TTestComp comp;
     comp.PCode = c.code;
-    try {
-      comp.LoadData(c.data, host_);
-      ADD_FAILURE() << "no error for " << c.error;
-    } catch (const EPipeError& error) {
-      EXPECT_EQ(std::string(error.what()), c.error);
-    }
+    EXPECT_EQ(ErrorOf([&] { comp.LoadData(c.data, host_); }), c.error);
   }
   EXPECT_EQ(backbone_.Snapshot(), before);
   EXPECT_TRUE(started_.empty());
