@@ -1,5 +1,6 @@
 // Test doubles for the run: a front end and a run object that write every call, in order, to one
-// shared event list, so a test compares the whole course of a run at once.
+// shared event list, so a test compares the whole course of a run at once. With any other front
+// end the run's passes do nothing but their actions.
 #pragma once
 
 #include <functional>
@@ -32,6 +33,10 @@ class RecordingFrontEnd : public RunFrontEnd {
     std::lock_guard lock(mutex_);
     return events_;
   }
+  void Clear() {
+    std::lock_guard lock(mutex_);
+    events_.clear();
+  }
   bool InSynchronize() const { return in_synchronize_; }
 
  private:
@@ -44,8 +49,8 @@ class RecordingFrontEnd : public RunFrontEnd {
 // An action registered under a pass name runs inside that pass.
 class RecordingRun : public THTML_Thread {
  public:
-  RecordingRun(RecordingFrontEnd& front_end, FileSystem& files)
-      : THTML_Thread(front_end, files), front_end_(front_end) {}
+  RecordingRun(RunFrontEnd& front_end, FileSystem& files)
+      : THTML_Thread(front_end, files), recorder_(dynamic_cast<RecordingFrontEnd*>(&front_end)) {}
   ~RecordingRun() override { Wait(); }
 
   std::map<std::string, std::function<void(RecordingRun&)>> actions;
@@ -74,22 +79,24 @@ class RecordingRun : public THTML_Thread {
   void WriteRefList(const std::string& path) override { Record("WriteRefList", path); }
   void ConvertGifs() override { Record("ConvertGifs", ""); }
   void UpdatePageLists() override {
-    Record("UpdatePageLists", front_end_.InSynchronize() ? "synchronized" : "on the worker");
+    Record("UpdatePageLists",
+           recorder_ && recorder_->InSynchronize() ? "synchronized" : "on the worker");
   }
   void CopySpecial() override { Record("CopySpecial", ""); }
   void RepairTables(const std::string& page) override { Record("RepairTables", page); }
 
  private:
   void Record(const std::string& pass, const std::string& argument) {
-    std::string event = pass;
-    if (!argument.empty()) event += " " + argument;
-    if (!Database) event += " (no database)";
-    front_end_.Add(event);
+    if (recorder_) {
+      std::string event = pass;
+      if (!argument.empty()) event += " " + argument;
+      recorder_->Add(Database ? event : event + " (no database)");
+    }
     auto action = actions.find(pass);
     if (action != actions.end()) action->second(*this);
   }
 
-  RecordingFrontEnd& front_end_;
+  RecordingFrontEnd* recorder_;  // null: nothing is recorded
 };
 
 }  // namespace check_html

@@ -6,7 +6,6 @@
 
 #include "shell/day_number.h"
 #include "shell/options.h"
-#include "shell/report_names.h"
 
 namespace check_html {
 namespace {
@@ -36,13 +35,6 @@ TEST(StartFile, TakesTheSiteFolderNameFromBeforeHtmlOrElseBeforeKap) {
       {"d:\\web\\other\\x.html", ""},
       {"/web/zq/html/kap1/x.html", ""}};
   for (const auto& [file, folder] : cases) EXPECT_EQ(SiteFolderOf(file), folder) << file;
-}
-
-TEST(ReportNames, AreThePrefixWithTheEightSuffixesInLowerCase) {
-  const ReportNames expected{"k\xE4_check.html", "k\xE4_bad.html",   "k\xE4_dum.html",
-                             "k\xE4_index.html", "k\xE4_abk.html",   "k\xE4_name.html",
-                             "k\xE4_transl.html", "k\xE4_new.html"};
-  EXPECT_EQ(MakeReportNames("K\xC4"), expected);
 }
 
 TEST(DayNumber, ReadsTwoDigitPartsAtFixedPlacesAndGivesZeroWhenOneIsNotANumber) {

@@ -37,7 +37,7 @@ class StartRunTest : public ::testing::Test {
   // Makes recording runs; `blocker` (when given) holds each run inside its crawl.
   RunFactory Factory(std::shared_future<void> blocker = {}) {
     return [blocker](RunFrontEnd& front_end, FileSystem& files) {
-      auto run = std::make_unique<RecordingRun>(static_cast<RecordingFrontEnd&>(front_end), files);
+      auto run = std::make_unique<RecordingRun>(front_end, files);
       if (blocker.valid()) run->actions["CrawlTree"] = [blocker](RecordingRun&) { blocker.wait(); };
       return run;
     };

@@ -13,12 +13,12 @@ TEST_F(RefList, IsWrittenOnlyForConvertedSites) {
   files.AddFolder("d:/pdf_split");
   run.WriteRefList(path);
   EXPECT_EQ(Written("d:/pdf_split/RefList.txt"), "(missing)");
-  EXPECT_TRUE(front_end.statuses.empty());
+  EXPECT_TRUE(front_end.Events().empty());
 
   tex_html = true;
   run.WriteRefList(path);
   EXPECT_EQ(Written("d:/pdf_split/RefList.txt"), "zq\r\nkap1/a.html 3\r\n");
-  EXPECT_EQ(front_end.statuses, std::vector<std::string>{"Safe File " + path});
+  EXPECT_EQ(front_end.Events(), std::vector<std::string>{"status Safe File " + path});
 }
 
 }  // namespace

@@ -19,10 +19,10 @@ TEST_F(ReportPageTest, ShowsItsStatusFirstAndWritesTheSkeletonByTheOptionsAtOnce
       {false, true, "de", "Autor: Anvelt"}, {true, true, "en", "Author: Anvelt"}};
   for (const auto& [english, tex, lang, author] : cases) {
     Set_to_English = english, tex_html = tex;
-    front_end.statuses.clear();
+    front_end.Clear();
     ReportPage page(run, "d:\\site\\check\\x.html");
-    EXPECT_EQ(front_end.statuses,
-              std::vector<std::string>{"Speichere File d:\\site\\check\\x.html"});
+    EXPECT_EQ(front_end.Events(),
+              std::vector<std::string>{"status Speichere File d:\\site\\check\\x.html"});
     page.AddHead("T\xE4");
     page.AddLine("<P>\xA7</P>");
     page.Finish();

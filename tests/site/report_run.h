@@ -1,8 +1,7 @@
 // Test set-up for the report passes: a run on an in-memory site under d:/site with the output
-// folder d:\site\check, its report passes callable directly and its status lines collected.
+// folder d:\site\check, its report passes callable directly and its front-end calls recorded.
 #pragma once
 
-#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -12,21 +11,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/memory_file_system.h"
-#include "shell/front_end.h"
 #include "shell/html_thread.h"
 #include "shell/options.h"
 #include "site/site_database.h"
+#include "../shell/recording_run.h"
 
 namespace check_html {
-
-class StatusFrontEnd : public RunFrontEnd {
- public:
-  void LogLine(const std::string& /*text*/) override {}
-  void ShowStatus(const std::string& text) override { statuses.push_back(text); }
-  void SetButtonCaption(const std::string& /*caption*/) override {}
-  void Synchronize(const std::function<void()>& call) override { call(); }
-  std::vector<std::string> statuses;
-};
 
 class ReportRun : public THTML_Thread {
  public:
@@ -61,7 +51,7 @@ class ReportTest : public ::testing::Test {
   }
 
   MemoryFileSystem files;
-  StatusFrontEnd front_end;
+  RecordingFrontEnd front_end;
   ReportRun run{front_end, files};
 };
 

@@ -32,8 +32,8 @@ class UnreferencedReport : public ReportTest {
 
 TEST_F(UnreferencedReport, ListsFilesNothingRefersToAndKeepsBackupsWithoutBakClear) {
   EXPECT_EQ(WriteAndLog(), std::vector<std::string>{"write d:/site/check/zq_dum.html"});
-  EXPECT_EQ(front_end.statuses,
-            std::vector<std::string>{"Speichere File d:\\site\\check\\zq_dum.html"});
+  EXPECT_EQ(front_end.Events(),
+            std::vector<std::string>{"status Speichere File d:\\site\\check\\zq_dum.html"});
 }
 
 TEST_F(UnreferencedReport, DeletesTheBackupsWithBakClearButNotInALinkCheck) {

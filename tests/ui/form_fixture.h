@@ -1,6 +1,7 @@
 // A main window with its log window on a program folder of the test's own, the Yes/No
-// questions answered by the test, and runs that wait at a gate until the test opens it (or,
-// with `gated_runs` off, the program's own runs).
+// questions answered by the test, and runs whose passes do nothing except that the crawl waits
+// until the gate is open or the run is asked to stop (or, with `gated_runs` off, the program's
+// own runs).
 #pragma once
 
 #include <atomic>
@@ -8,54 +9,23 @@
 #include <string>
 #include <thread>
 
+#include <QComboBox>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QString>
 #include <QStringList>
 
 #include "../platform/temp_folder.h"
-#include "shell/html_thread.h"
+#include "../shell/recording_run.h"
 #include "shell/start_run.h"
 #include "ui/communication_form.h"
+#include "ui/file_list.h"
+#include "ui/folder_list.h"
 #include "ui/html_form.h"
 
 namespace check_html {
 
 inline constexpr const char* kTestToday = "15.02.24";
-
-// A run whose passes do nothing, except that the crawl waits until the gate is open or the run
-// is asked to stop.
-class GateRun : public THTML_Thread {
- public:
-  GateRun(RunFrontEnd& front_end, FileSystem& files, const std::atomic<bool>& gate)
-      : THTML_Thread(front_end, files), gate_(gate) {}
-  ~GateRun() override { Wait(); }
-
- protected:
-  void CrawlTree(const std::string& /*start_file*/) override {
-    while (!gate_ && !Stopped()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  void BuildChapterContents(const std::string&) override {}
-  void WriteCrossCheck(const std::string&) override {}
-  void RewriteAllPages() override {}
-  void WriteAbbrevList(const std::string&) override {}
-  void WriteTranslList(const std::string&) override {}
-  void WriteNameList(const std::string&) override {}
-  void WriteNewsList(const std::string&, bool) override {}
-  void WriteLanguageIndex(const std::string&, const std::string&, const std::string&,
-                          bool) override {}
-  void WriteIndexList(const std::string&) override {}
-  void WriteFailures(const std::string&) override {}
-  void WriteUnreferenced(const std::string&) override {}
-  void WriteLatexIndex() override {}
-  void WriteRefList(const std::string&) override {}
-  void ConvertGifs() override {}
-  void UpdatePageLists() override {}
-  void CopySpecial() override {}
-  void RepairTables(const std::string&) override {}
-
- private:
-  const std::atomic<bool>& gate_;
-};
 
 class FormFixture {
  public:
@@ -79,6 +49,18 @@ class FormFixture {
   }
   const std::string& ProgramDir() const { return program_dir_; }
 
+  // Opens the window on site/start.html and starts a run that waits at the closed gate.
+  THTMLForm& OpenAndStartAHeldRun() {
+    folder.Put("site/start.html", "<HTML></HTML>");
+    gate = false;
+    Open();
+    form->DirectoryListBox1->SetFolder(folder.Path() + "/site");
+    form->FilterComboBox1->setCurrentIndex(1);
+    form->FileListBox1->SelectFile("start.html");
+    form->Startbutton->click();
+    return *form;
+  }
+
   TempFolder folder;
   bool gated_runs = true;
   std::atomic<bool> gate{true};
@@ -93,7 +75,11 @@ class FormFixture {
     if (!gated_runs) return {};
     return [this](RunFrontEnd& front_end, FileSystem& files) {
       ++runs_made;
-      return std::make_unique<GateRun>(front_end, files, gate);
+      auto run = std::make_unique<RecordingRun>(front_end, files);
+      run->actions["CrawlTree"] = [this](RecordingRun& held) {
+        while (!gate && !held.Stopped()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      };
+      return run;
     };
   }
 

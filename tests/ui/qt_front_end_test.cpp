@@ -29,16 +29,14 @@ class QtFrontEndTest : public QObject {
   void textsFromAWorkerArriveInCallOrder() {
     Collector collector;
     std::vector<std::string> expected;
-    for (int i = 0; i < 3000; ++i) {
+    std::thread worker([&collector, &expected] {
       const char* kinds[] = {"log ", "status ", "caption "};
-      expected.push_back(kinds[i % 3] + std::to_string(i));
-    }
-    std::thread worker([&collector] {
       for (int i = 0; i < 3000; ++i) {
         const std::string text = std::to_string(i);
         if (i % 3 == 0) collector.front_end.LogLine(text);
         if (i % 3 == 1) collector.front_end.ShowStatus(text);
         if (i % 3 == 2) collector.front_end.SetButtonCaption(text);
+        expected.push_back(kinds[i % 3] + text);
       }
     });
     worker.join();
