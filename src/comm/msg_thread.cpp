@@ -1,5 +1,7 @@
 #include "comm/msg_thread.h"
 
+#include "comm/pipe_errors.h"
+
 #include <cstdarg>
 #include <cstdio>
 
@@ -34,13 +36,8 @@ void TMsgThread::PostMsg(const std::string& text) {
 void TMsgThread::PostFmt(const char* format, ...) {
   va_list args;
   va_start(args, format);
-  va_list again;
-  va_copy(again, args);
-  const int size = std::vsnprintf(nullptr, 0, format, args);
+  std::string text = FormatTextV(format, args);
   va_end(args);
-  std::string text(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
-  if (size > 0) std::vsnprintf(text.data(), text.size() + 1, format, again);
-  va_end(again);
   PostMsg(text);
 }
 

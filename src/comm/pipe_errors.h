@@ -4,6 +4,7 @@
 #pragma once
 
 #include <stdexcept>
+#include <cstdarg>
 #include <string>
 
 namespace check_html {
@@ -17,6 +18,8 @@ class EBrokenPipe {};
 
 // printf-like formatting of the framework's texts (%s with const char*, %d, %u).
 std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// The same for a va_list, for the other printf-like entry points (PostFmt, AddLineFmt).
+std::string FormatTextV(const char* format, va_list args);
 
 // For the texts formatted in two steps ("Unable to open pipe %s. %%s"): `subject` goes into the
 // first %s, then the system's text for `error` into the %s that "%%s" left.

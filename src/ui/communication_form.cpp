@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "comm/pipe_errors.h"
 #include "comm/pipe_switch.h"
 #include "ui/form_texts.h"
 #include "ui/qt_text.h"
@@ -73,12 +74,7 @@ void TCummunicationForm::AddLine(std::string_view text) {
 void TCummunicationForm::AddLineFmt(const char* format, ...) {
   std::va_list args;
   va_start(args, format);
-  std::va_list count_args;
-  va_copy(count_args, args);
-  const int size = std::vsnprintf(nullptr, 0, format, count_args);
-  va_end(count_args);
-  std::string line(size > 0 ? static_cast<size_t>(size) : 0, '\0');
-  if (size > 0) std::vsnprintf(line.data(), line.size() + 1, format, args);
+  const std::string line = FormatTextV(format, args);
   va_end(args);
   AddLine(line);
 }
