@@ -81,6 +81,13 @@ class THTML_Thread {
   std::vector<std::string> RefList;  // reference list; its first line is the site folder name
   int32_t SectionNo = 0;             // kept by the page rewrite across pages
   std::string SectionPage;
+  std::string NextSectionPage;
+  std::string PrevSectionPage;
+  // Counters of the anchor handler: the equation section and number are reset for each page,
+  // the generated anchor names before each page's main pass.
+  int32_t EqSection = 0;
+  int32_t EqNumber = 0;
+  int32_t AnchorCounter = 0;
   std::unique_ptr<SiteDatabase> Database;  // exists from the crawl until the passes are done
   PageReader Reader;
   PageWriter Writer;

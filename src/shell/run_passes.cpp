@@ -5,14 +5,6 @@
 namespace check_html {
 
 void THTML_Thread::BuildChapterContents(const std::string& /*start_file*/) {}
-void THTML_Thread::RewriteAllPages() {}
-void THTML_Thread::WriteAbbrevList(const std::string& /*path*/) {}
-void THTML_Thread::WriteTranslList(const std::string& /*path*/) {}
-void THTML_Thread::WriteNameList(const std::string& /*path*/) {}
-void THTML_Thread::WriteNewsList(const std::string& /*path*/, bool /*with_scripts*/) {}
-void THTML_Thread::WriteLanguageIndex(const std::string& /*path*/, const std::string& /*marker*/,
-                                      const std::string& /*suffix*/, bool /*wanted*/) {}
-void THTML_Thread::WriteIndexList(const std::string& /*path*/) {}
 void THTML_Thread::WriteLatexIndex() {}
 void THTML_Thread::ConvertGifs() {}
 void THTML_Thread::UpdatePageLists() {}
