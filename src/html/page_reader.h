@@ -53,6 +53,8 @@ class PageReader {
   // dropped, the "}" is text). Returns true when a tag was read. At the page end `text` holds
   // what was read and `tag` keeps its value (false is returned, so no loop handles it twice).
   bool ReadTag(std::string& text, std::string& tag);
+  // ReadTag for a caller that needs only the tags: the text run is passed over unread.
+  bool ReadTagOnly(std::string& tag);
   // As ReadTag, but blanks are kept unchanged, both results are trimmed, "<}" opens a tag and
   // TagStart is left alone.
   bool ReadTagRaw(std::string& text, std::string& tag);

@@ -89,6 +89,27 @@ bool PageReader::ReadTag(std::string& text, std::string& tag) {
   return ScanTag(page_pos_, text, tag, /*curly_rule=*/true);
 }
 
+bool PageReader::ReadTagOnly(std::string& tag) {
+  const char* bytes = bytes_.data();
+  while (page_pos_ < end_) {
+    const void* lt = std::memchr(bytes + page_pos_, '<', end_ - page_pos_);
+    if (lt == nullptr) {
+      page_pos_ = end_;
+      return false;
+    }
+    page_pos_ = static_cast<size_t>(static_cast<const char*>(lt) - bytes);
+    tag_start_ = page_pos_++;
+    if (page_pos_ < end_ && bytes[page_pos_] == '}') {  // "<}" opens no tag
+      ++page_pos_;
+      continue;
+    }
+    tag.clear();
+    ScanTagText(page_pos_, tag);
+    return true;
+  }
+  return false;
+}
+
 bool PageReader::ReadTagAt(std::string& text, std::string& tag, size_t& pos) {
   return ScanTag(pos, text, tag, /*curly_rule=*/false);
 }

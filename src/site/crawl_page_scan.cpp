@@ -52,7 +52,7 @@ ScannedPage PageScan::Scan() {
   };
 
   DumCounter = 0;
-  while (!reader_.AtPageEnd() && reader_.ReadTag(text_, tag_)) {
+  while (!reader_.AtPageEnd() && reader_.ReadTagOnly(tag_)) {
     for (const Row& row : kRows) {
       if (row.whole_tag ? EqualNoCase(tag_, row.test) : StartsWithNoCase(tag_, row.test)) {
         if (!(this->*row.action)(tag_)) return std::move(page_);

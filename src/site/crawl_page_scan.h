@@ -53,7 +53,7 @@ class PageScan {
   ScannedPage page_;
   std::unordered_set<std::string> page_link_set_;
   std::unordered_set<std::string> page_pic_set_;
-  std::string text_, tag_;  // the scanner's reused out-strings
+  std::string tag_;  // the scanner's reused out-string
 };
 
 }  // namespace check_html

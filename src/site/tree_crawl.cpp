@@ -79,6 +79,7 @@ void TreeCrawl::StorePage(int32_t i, VisitResult& visit) {
 // A picture's existence is settled when it is first recorded; later pages only add UsedBy.
 void TreeCrawl::StorePagePictures(int32_t i, VisitResult& visit) {
   std::vector<std::string>& pictures = visit.page.PagePics;
+  db_.FileRecords()[static_cast<std::size_t>(i)].Pics.reserve(pictures.size());
   for (std::size_t n = 0; n < pictures.size(); ++n) {
     int32_t j = db_.FindPicture(pictures[n]);
     if (j == 0) {
@@ -92,6 +93,7 @@ void TreeCrawl::StorePagePictures(int32_t i, VisitResult& visit) {
 
 // A new target joins Files at the end and is visited when the loop reaches it.
 void TreeCrawl::StorePageLinks(int32_t i, ScannedPage& page) {
+  db_.FileRecords()[static_cast<std::size_t>(i)].LinksTo.reserve(page.PageLinks.size());
   for (std::size_t n = 0; n < page.PageLinks.size(); ++n) {
     int32_t k = db_.FindFile(page.PageLinks[n]);
     if (k != 0) {

@@ -57,6 +57,27 @@ TEST(TagScanner, ReturnsTheWholeStreamOfTextRunsAndTagsOfAPage) {
   for (const Case& c : cases) EXPECT_EQ(ScanAll(c.page, c.scan), c.stream) << c.what;
 }
 
+TEST(TagScanner, ReadTagOnlyReadsTheSameTagsAndPositionsAsReadTag) {
+  for (const std::string page : {"a<}b<i>c</html>", "x \t\r\n y<\x01 a\t\tb \r\n c \x02></html>",
+                                 "t<A  HREF=\"x\">\n<}<IMG\nSRC=y>tail <b", "no tag at all"}) {
+    PageReader full;
+    PageReader tags_only;
+    full.LoadText(page);
+    tags_only.LoadText(page);
+    std::string text;
+    std::string tag;
+    std::string tag_only;
+    while (!full.AtPageEnd()) {
+      const bool read = full.ReadTag(text, tag);
+      ASSERT_EQ(tags_only.ReadTagOnly(tag_only), read) << page;
+      if (read) EXPECT_EQ(tag_only, tag) << page;
+      EXPECT_EQ(tags_only.PagePos(), full.PagePos()) << page;
+      EXPECT_EQ(tags_only.TagStart(), full.TagStart()) << page;
+    }
+    EXPECT_TRUE(tags_only.AtPageEnd());
+  }
+}
+
 TEST(TagScanner, ReadTagAtWorksOnTheCallersPositionAndOpensTagsWithACurlyBracket) {
   PageReader reader;
   reader.LoadText("a<}b<i>c</html>");
