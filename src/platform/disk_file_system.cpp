@@ -41,14 +41,15 @@ bool DiskFileSystem::IsFolder(std::string_view path) const {
 
 FileStatus DiskFileSystem::ReadFile(std::string_view path, std::string& bytes,
                                     bool need_write) const {
+  // Almost every file is read under the name it was found by: open that before resolving.
+  if (path.find('\\') == std::string_view::npos && !path.empty()) {
+    bool missing = false;
+    FileStatus status = ReadWholeFile(std::string(path), bytes, need_write, &missing);
+    if (!missing) return status;
+  }
   std::optional<std::string> real = ResolveExisting(path);
   if (!real) return FileStatus::kCannotOpen;
-  std::optional<struct stat> info = StatPath(*real);
-  if (!IsRegular(info)) return FileStatus::kCannotOpen;
-  if (need_write && (IsWriteProtected(*info) || access(real->c_str(), W_OK) != 0)) {
-    return FileStatus::kCannotOpen;
-  }
-  return ReadWholeFile(*real, bytes);
+  return ReadWholeFile(*real, bytes, need_write);
 }
 
 FileStatus DiskFileSystem::WriteFile(std::string_view path, std::string_view bytes) {

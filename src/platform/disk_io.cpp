@@ -68,21 +68,32 @@ bool IsWriteProtected(const struct stat& info) {
   return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
-FileStatus ReadWholeFile(const std::string& path, std::string& bytes) {
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return FileStatus::kCannotOpen;
-  bytes.clear();
+FileStatus ReadWholeFile(const std::string& path, std::string& bytes, bool need_write,
+                         bool* missing) {
+  // Opening for writing checks what a read-write mapping of the file would need.
+  int fd = open(path.c_str(), (need_write ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+  if (fd < 0) {
+    if (missing) *missing = errno == ENOENT || errno == ENOTDIR;
+    return FileStatus::kCannotOpen;
+  }
   struct stat info;
-  if (fstat(fd, &info) == 0 && info.st_size > 0) bytes.reserve(static_cast<size_t>(info.st_size));
-  char buffer[65536];
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || (need_write && IsWriteProtected(info))) {
+    close(fd);
+    return FileStatus::kCannotOpen;
+  }
+  // The size is known: reading stops there, so a page needs one read call.
+  const size_t size = static_cast<size_t>(info.st_size);
+  bytes.resize(size);
+  size_t used = 0;
   FileStatus status = FileStatus::kOk;
-  for (;;) {
-    ssize_t got = read(fd, buffer, sizeof buffer);
+  while (used < size) {
+    ssize_t got = read(fd, bytes.data() + used, size - used);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) status = FileStatus::kIoError;
     if (got <= 0) break;
-    bytes.append(buffer, static_cast<size_t>(got));
+    used += static_cast<size_t>(got);
   }
+  bytes.resize(used);
   close(fd);
   return status;
 }

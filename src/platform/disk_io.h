@@ -18,8 +18,11 @@ std::optional<struct stat> StatPath(const std::string& path);
 // access(), because root may write anything and the site's protection must hold for root too.
 bool IsWriteProtected(const struct stat& info);
 
-// Reads the whole regular file.
-FileStatus ReadWholeFile(const std::string& path, std::string& bytes);
+// Reads the whole regular file. kCannotOpen when it cannot be opened, is no regular file, or
+// `need_write` is set and the file is write-protected or not writable; `missing` (when given) is
+// then set when the path names nothing.
+FileStatus ReadWholeFile(const std::string& path, std::string& bytes, bool need_write = false,
+                         bool* missing = nullptr);
 
 // What a new file gets besides its bytes: its mode (else the default 0666 less the umask) and
 // its modification time (else now).

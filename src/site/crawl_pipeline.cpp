@@ -55,7 +55,19 @@ bool IsExternalReference(std::string_view path) {
          StartsWith(lower, "mailto:") || StartsWith(lower, "javascript:");
 }
 
-VisitResult VisitPath(const VisitRules& rules, const std::string& path) {
+bool KnownPictures::Exists(const VisitRules& rules, const std::string& path) {
+  {
+    std::lock_guard lock(mutex_);
+    auto known = exists_.find(path);
+    if (known != exists_.end()) return known->second;
+  }
+  const bool exists = FoundOnDisk(rules, path);
+  std::lock_guard lock(mutex_);
+  exists_.try_emplace(path, exists);
+  return exists;
+}
+
+VisitResult VisitPath(const VisitRules& rules, const std::string& path, KnownPictures* pictures) {
   VisitResult result;
   result.path = path;
   if (!FoundOnDisk(rules, path)) {
@@ -79,7 +91,8 @@ VisitResult VisitPath(const VisitRules& rules, const std::string& path) {
     return result;
   }
   for (const std::string& picture : result.page.PagePics) {
-    result.pic_exists.push_back(FoundOnDisk(rules, picture));
+    result.pic_exists.push_back(pictures ? pictures->Exists(rules, picture)
+                                         : FoundOnDisk(rules, picture));
   }
   return result;
 }
@@ -93,16 +106,19 @@ CrawlPipeline::~CrawlPipeline() {
     std::lock_guard lock(mutex_);
     stopping_ = true;
   }
-  changed_.notify_all();
+  work_ready_.notify_all();
   workers_.clear();  // joins
 }
 
-void CrawlPipeline::Add(std::string path) {
+void CrawlPipeline::Add(std::vector<std::string> paths) {
+  if (paths.empty()) return;
+  bool wake = false;
   {
     std::lock_guard lock(mutex_);
-    paths_.push_back(std::move(path));
+    for (std::string& path : paths) paths_.push_back(std::move(path));
+    wake = idle_workers_ > 0;
   }
-  changed_.notify_all();
+  if (wake) work_ready_.notify_all();
 }
 
 VisitResult CrawlPipeline::Take(int32_t index) {
@@ -110,31 +126,38 @@ VisitResult CrawlPipeline::Take(int32_t index) {
   std::unique_lock lock(mutex_);
   if (workers_.empty()) {  // no workers: the crawl visits the file itself
     lock.unlock();
-    return VisitPath(rules_, paths_[job]);
+    return VisitPath(rules_, paths_[job], &pictures_);
   }
-  changed_.wait(lock, [&] { return done_.count(job) != 0; });
+  wanted_ = job;
+  result_ready_.wait(lock, [&] { return done_.count(job) != 0; });
+  wanted_ = SIZE_MAX;
   VisitResult result = std::move(done_[job]);
   done_.erase(job);
   taken_ = job + 1;
+  const bool wake = idle_workers_ > 0 && MayStart();
   lock.unlock();
-  changed_.notify_all();
+  if (wake) work_ready_.notify_all();
   return result;
+}
+
+bool CrawlPipeline::MayStart() const {
+  return next_job_ < paths_.size() && next_job_ < taken_ + kLookAhead;
 }
 
 void CrawlPipeline::Work() {
   std::unique_lock lock(mutex_);
   for (;;) {
-    changed_.wait(lock, [&] {
-      return stopping_ || (next_job_ < paths_.size() && next_job_ < taken_ + kLookAhead);
-    });
+    ++idle_workers_;
+    work_ready_.wait(lock, [&] { return stopping_ || MayStart(); });
+    --idle_workers_;
     if (stopping_) return;
     const size_t job = next_job_++;
     const std::string path = paths_[job];
     lock.unlock();
-    VisitResult result = VisitPath(rules_, path);
+    VisitResult result = VisitPath(rules_, path, &pictures_);
     lock.lock();
     done_.emplace(job, std::move(result));
-    changed_.notify_all();
+    if (job == wanted_) result_ready_.notify_one();
   }
 }
 

@@ -46,9 +46,11 @@ void TreeCrawl::Run(const std::string& start_file) {
 // A file is looked for under its own name, then under the other page extension, which then
 // replaces its entry. Found pages are scanned when they may be followed.
 void TreeCrawl::VisitFile(int32_t i) {
+  std::vector<std::string> new_entries;
   for (; queued_ < db_.FileCount(); ++queued_) {
-    pipeline_.Add(db_.Files()[static_cast<std::size_t>(queued_ + 1)]);
+    new_entries.push_back(db_.Files()[static_cast<std::size_t>(queued_ + 1)]);
   }
+  pipeline_.Add(std::move(new_entries));
   run_.ShowStatus(db_.Files()[static_cast<std::size_t>(i)]);
   VisitResult visit = pipeline_.Take(i);
   if (!visit.exists) {
