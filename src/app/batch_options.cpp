@@ -30,6 +30,7 @@ bool* FlagSlot(BatchOptions& o, std::string_view name) {
   if (name == "--save-settings") return &o.save_settings;
   if (name == "--quiet") return &o.quiet;
   if (name == "--check-only") return &o.check_only;
+  if (name == "--timings") return &o.timings;
   if (name == "--serve") return &o.serve;
   if (name == "--fetch-lists") return &o.fetch_lists;
   return nullptr;
@@ -104,6 +105,7 @@ const char* UsageText() {
          "  --log FILE            log lines to FILE instead of standard output\n"
          "  --quiet               no progress display\n"
          "  --check-only          link check only: reports written, nothing else changed\n"
+         "  --timings             at the end, the seconds each pass took (on standard error)\n"
          "  --serve               after the run, serve the page lists on the pipe html_2_pdf\n"
          "                        until SIGINT or SIGTERM\n"
          "  --fetch-lists         no run: fetch both page lists from a serving check_html and\n"

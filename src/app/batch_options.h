@@ -22,6 +22,7 @@ struct BatchOptions {
   std::optional<std::string> log_file;  // --log FILE
   bool quiet = false;
   bool check_only = false;
+  bool timings = false;
   bool serve = false;        // --serve: serve the page lists after the run until SIGINT/SIGTERM
   bool fetch_lists = false;  // --fetch-lists: no run; fetch the lists from a server and print them
 };

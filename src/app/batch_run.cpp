@@ -88,11 +88,17 @@ int RunBatch(const BatchOptions& options, std::FILE* out, std::FILE* err) {
   });
   CurrentRun->Wait();
   const std::string error = CurrentRun->ErrorText();
+  const std::vector<THTML_Thread::PassTime> pass_times = CurrentRun->PassTimes();
   ReleaseCurrentRun();
 
   front_end.EndProgress();
   std::fflush(log.file != nullptr ? log.file : out);
   if (!error.empty()) std::fprintf(err, "check_html: %s\n", error.c_str());
+  if (options.timings) {
+    for (const THTML_Thread::PassTime& time : pass_times) {
+      std::fprintf(err, "Time: %-20s %8.3f s\n", time.pass.c_str(), time.seconds);
+    }
+  }
   std::fprintf(err, "Status: %s\n", front_end.LastStatus().c_str());
   if (options.save_settings) SaveSettings(files, settings, start_page, err);
   if (!error.empty()) return kExitFileError;

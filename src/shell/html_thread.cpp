@@ -1,5 +1,6 @@
 #include "shell/html_thread.h"
 
+#include <chrono>
 #include <exception>
 #include <utility>
 
@@ -61,20 +62,23 @@ void THTML_Thread::RunSteps() {
   IsRunning = true;
   front_end_.SetButtonCaption(kStopCaption);
 
-  if (!Stopped() && BindBack && !CheckOnly) BuildChapterContents(StartFile);
+  pass_times_.clear();
+  if (BindBack && !CheckOnly) RunPass("BuildChapterContents", [this] { BuildChapterContents(StartFile); });
   Database = std::make_unique<SiteDatabase>();
   if (CheckOnly) {
     RunLinkCheck();
   } else {
     RunPasses();
-    if (GiF2PNGItem) ConvertGifs();
-    SynchronizeCall([this] { UpdatePageLists(); });
-    if (!Stopped() && DoSpecialItem) CopySpecial();
+    if (GiF2PNGItem) RunPass("ConvertGifs", [this] { ConvertGifs(); }, true);
+    RunPass("UpdatePageLists", [this] { SynchronizeCall([this] { UpdatePageLists(); }); }, true);
+    if (DoSpecialItem) RunPass("CopySpecial", [this] { CopySpecial(); });
   }
   RefList = {};
-  Database.reset();
+  RunPass("ReleaseDatabase", [this] { Database.reset(); }, true);
   ShowStatus(ListFull ? kIdleListFullStatus : kIdleStatus);
-  if (!CheckOnly && !tex_html && DoNice_Item) RepairCleanedPages();
+  if (!CheckOnly && !tex_html && DoNice_Item) {
+    RunPass("RepairTables", [this] { RepairCleanedPages(); }, true);
+  }
   ShowStatus(kIdleStatus);
   IsRunning = false;
   front_end_.SetButtonCaption(kStartCaption);
@@ -83,31 +87,42 @@ void THTML_Thread::RunSteps() {
 // The passes over the site database, each skipped once the stop request is set. Their order
 // matters: the index list releases the anchor chain that the list passes before it read.
 void THTML_Thread::RunPasses() {
-  if (!Stopped()) CrawlTree(StartFile);
-  if (!Stopped()) WriteCrossCheck(ReportPath(CheckFile));
-  if (!Stopped()) RewriteAllPages();
-  if (!Stopped()) WriteAbbrevList(ReportPath(AbkFile));
-  if (!Stopped()) WriteTranslList(ReportPath(TranslFile));
-  if (!Stopped()) WriteNameList(ReportPath(NameFile));
-  if (!Stopped()) WriteNewsList(ReportPath("overview_main.html"), true);
-  if (!Stopped()) WriteNewsList(ReportPath(NewFile), false);
+  RunPass("CrawlTree", [this] { CrawlTree(StartFile); });
+  RunPass("WriteCrossCheck", [this] { WriteCrossCheck(ReportPath(CheckFile)); });
+  RunPass("RewriteAllPages", [this] { RewriteAllPages(); });
+  RunPass("WriteAbbrevList", [this] { WriteAbbrevList(ReportPath(AbkFile)); });
+  RunPass("WriteTranslList", [this] { WriteTranslList(ReportPath(TranslFile)); });
+  RunPass("WriteNameList", [this] { WriteNameList(ReportPath(NameFile)); });
+  RunPass("WriteNewsList", [this] { WriteNewsList(ReportPath("overview_main.html"), true); });
+  RunPass("WriteNewsList", [this] { WriteNewsList(ReportPath(NewFile), false); });
   if (!BindNoBack && !BindBack && !tex_html) {
-    if (!Stopped()) WriteLanguageIndex(ReportPath(IndexFile), "_en", "_ge", false);
-    if (!Stopped()) WriteLanguageIndex(ReportPath(IndexFile), "_en", "_en", true);
+    RunPass("WriteLanguageIndex",
+            [this] { WriteLanguageIndex(ReportPath(IndexFile), "_en", "_ge", false); });
+    RunPass("WriteLanguageIndex",
+            [this] { WriteLanguageIndex(ReportPath(IndexFile), "_en", "_en", true); });
   }
-  if (!tex_html && !Stopped()) WriteIndexList(ReportPath(IndexFile));
-  if (!Stopped()) WriteFailures(ReportPath(BadFile));
-  if (!Stopped()) WriteUnreferenced(ReportPath(DumFile));
-  if (!Stopped()) WriteLatexIndex();
-  if (!Stopped()) WriteRefList(SaveDir + "\\..\\..\\pdf_split\\RefList.txt");
+  if (!tex_html) RunPass("WriteIndexList", [this] { WriteIndexList(ReportPath(IndexFile)); });
+  RunPass("WriteFailures", [this] { WriteFailures(ReportPath(BadFile)); });
+  RunPass("WriteUnreferenced", [this] { WriteUnreferenced(ReportPath(DumFile)); });
+  RunPass("WriteLatexIndex", [this] { WriteLatexIndex(); });
+  RunPass("WriteRefList",
+          [this] { WriteRefList(SaveDir + "\\..\\..\\pdf_split\\RefList.txt"); });
 }
 
 // The passes of a link check that changes nothing.
 void THTML_Thread::RunLinkCheck() {
-  if (!Stopped()) CrawlTree(StartFile);
-  if (!Stopped()) WriteCrossCheck(ReportPath(CheckFile));
-  if (!Stopped()) WriteFailures(ReportPath(BadFile));
-  if (!Stopped()) WriteUnreferenced(ReportPath(DumFile));
+  RunPass("CrawlTree", [this] { CrawlTree(StartFile); });
+  RunPass("WriteCrossCheck", [this] { WriteCrossCheck(ReportPath(CheckFile)); });
+  RunPass("WriteFailures", [this] { WriteFailures(ReportPath(BadFile)); });
+  RunPass("WriteUnreferenced", [this] { WriteUnreferenced(ReportPath(DumFile)); });
+}
+
+void THTML_Thread::RunPass(const char* name, const std::function<void()>& pass, bool always) {
+  if (!always && Stopped()) return;
+  const auto start = std::chrono::steady_clock::now();
+  pass();
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+  pass_times_.push_back(PassTime{name, took.count()});
 }
 
 // Table repair walks the pages that the rewrite cleaned, entries 1 to the count, in order.

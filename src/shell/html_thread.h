@@ -77,6 +77,13 @@ class THTML_Thread {
   // True from Start until the last step of Execute.
   std::atomic<bool> IsRunning{false};
 
+  // How long each pass of the last run took, in the order they ran. Read it after Wait().
+  struct PassTime {
+    std::string pass;
+    double seconds = 0;
+  };
+  const std::vector<PassTime>& PassTimes() const { return pass_times_; }
+
   // Working state of one run.
   std::vector<std::string> RefList;  // reference list; its first line is the site folder name
   int32_t SectionNo = 0;             // kept by the page rewrite across pages
@@ -116,6 +123,8 @@ class THTML_Thread {
 
  private:
   void RunSteps();
+  // Runs `pass` unless the stop request is set (or `always`), noting its time under `name`.
+  void RunPass(const char* name, const std::function<void()>& pass, bool always = false);
   void RunPasses();
   void RunLinkCheck();
   void RepairCleanedPages();
@@ -129,6 +138,7 @@ class THTML_Thread {
   std::stop_source stop_source_;  // the stop request of this run
   std::jthread thread_;
   std::string error_text_;
+  std::vector<PassTime> pass_times_;
 };
 
 }  // namespace check_html

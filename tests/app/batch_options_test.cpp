@@ -9,10 +9,10 @@ TEST(BatchOptions, ReadsEveryOptionOfABatchRun) {
   const ParsedCommandLine parsed = ParseCommandLine(
       {"--batch", "--start", "a/start.html", "--out", "out", "--prefix", "zq", "--project", "Kesta",
        "--set", "tex_html=0", "--set", "Old_Days=30", "--today", "15.02.24", "--settings-dir", "s",
-       "--save-settings", "--log", "run.log", "--quiet", "--check-only"});
+       "--save-settings", "--log", "run.log", "--quiet", "--check-only", "--timings"});
   ASSERT_EQ(parsed.error, "");
   const BatchOptions& o = parsed.options;
-  EXPECT_TRUE(o.batch && o.save_settings && o.quiet && o.check_only);
+  EXPECT_TRUE(o.batch && o.save_settings && o.quiet && o.check_only && o.timings);
   EXPECT_EQ(o.start, "a/start.html");
   EXPECT_EQ(o.out, "out");
   EXPECT_EQ(o.prefix, "zq");

@@ -64,12 +64,15 @@ class HtmlThreadTest : public ::testing::Test {
     run.Start();
     run.Wait();
     error_text_ = run.ErrorText();
+    pass_names_.clear();
+    for (const THTML_Thread::PassTime& time : run.PassTimes()) pass_names_.push_back(time.pass);
     EXPECT_FALSE(run.IsRunning);
     EXPECT_TRUE(run.RefList.empty() && !run.Database);
     return front_end.Events();
   }
 
   MemoryFileSystem files_;
+  std::vector<std::string> pass_names_;  // the passes of the last run that were timed
   std::string error_text_;
 };
 
@@ -111,6 +114,8 @@ TEST_F(HtmlThreadTest, StopDuringTheCrawlStillRunsConversionListUpdateAndTableRe
             (Events{"caption &Stop", kListPasses[0], "ConvertGifs", "UpdatePageLists synchronized",
                     "status Idle (f_No too small!)", "RepairTables p.html (no database)",
                     "RepairTables q.html (no database)", "status Idle", "caption &Start"}));
+  EXPECT_EQ(pass_names_, (std::vector<std::string>{"CrawlTree", "ConvertGifs", "UpdatePageLists",
+                                                   "ReleaseDatabase", "RepairTables"}));
 }
 
 TEST_F(HtmlThreadTest, RunsTheOptionalJobsInTheirPlacesButNoTableRepairInTexMode) {
