@@ -3,11 +3,17 @@
 and Debian's linkchecker on the 5,000-page site, and compares the broken local links both find.
 
     bench/site_bench.py [--build build] [--sizes 1000 5000 20000] [--no-linkchecker]
+                        [--full-run]
 
 Sites are made by bench/make_site.py under BUILD/bench-sites (kept between runs; the same seed
 gives the same site). Figures: wall time (best of three), pages per second, peak memory (maximum
 resident set of the process), and the ratio of the 20,000- to the 5,000-page time, which stays
 below 4.6 when the time grows linearly.
+
+With --full-run it also times a whole check run in hand-written mode (rewrite, lists, reports) on
+a fresh copy of the 5,000- and 20,000-page sites, beside bench/rewrite_floor on another copy: the
+file work alone of a rewrite (delete the old .bak, rename the page to .bak, read it, write it
+back). It prints both, their ratio (target: at most 1.5) and the time of each pass.
 """
 import argparse
 import csv
@@ -57,6 +63,67 @@ def missing_from_failure_report(site):
                 link = line[len("<TD> "):-len(" </TD> <TD>")]
                 found.add(os.path.normpath(os.path.join(check, link)))
     return found
+
+
+def full_run_command(binary, site):
+    html = os.path.join(site, "zq", "html")
+    check = os.path.join(html, "check")
+    return [binary, "--batch", "--quiet", "--timings", "--set", "tex_html=0", "--set",
+            "BindNoBack=0", "--set", "BindBack=0", "--start", os.path.join(html, "start.html"),
+            "--out", check, "--settings-dir", check]
+
+
+def fresh_copy(site, work):
+    shutil.rmtree(work, ignore_errors=True)
+    shutil.copytree(site, work, symlinks=True)
+    subprocess.run(["sync"], check=False)
+
+
+def time_full_run(build, sites, pages):
+    """Whole run and floor on fresh copies of one site; returns (run s, floor s, pass times)."""
+    site = os.path.join(sites, str(pages))
+    work = os.path.join(sites, f"{pages}-work")
+    fresh_copy(site, work)
+    floor = subprocess.run([os.path.join(build, "bench", "rewrite_floor"),
+                            os.path.join(work, "zq", "html")], check=True, capture_output=True,
+                           text=True)
+    floor_seconds = float(floor.stdout.split()[1])
+    fresh_copy(site, work)
+    start = time.perf_counter()
+    run = subprocess.run(full_run_command(os.path.join(build, "check_html"), work),
+                         stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    run_seconds = time.perf_counter() - start
+    if run.returncode != 0:
+        sys.exit(f"check_html failed on the {pages}-page site: {run.stderr}")
+    passes = {}
+    for line in run.stderr.splitlines():
+        if line.startswith("Time: "):
+            name, seconds = line[6:].split()[0], float(line.split()[-2])
+            passes[name] = passes.get(name, 0.0) + seconds
+    shutil.rmtree(work, ignore_errors=True)
+    return run_seconds, floor_seconds, passes
+
+
+def report_full_runs(build, sites):
+    print("whole check run (hand-written mode) beside the rewrite's file work alone:")
+    print(f"{'pages':>7} {'run s':>8} {'floor s':>8} {'run/floor':>9} {'lists s':>8} "
+          f"{'crawl+reports s':>15} {'lists/crawl+reports':>19}")
+    runs = {}
+    list_passes = ("WriteAbbrevList", "WriteTranslList", "WriteNameList", "WriteNewsList",
+                   "WriteLanguageIndex", "WriteIndexList")
+    report_passes = ("CrawlTree", "WriteCrossCheck", "WriteFailures", "WriteUnreferenced")
+    for pages in (5000, 20000):
+        make_site(os.path.join(sites, str(pages)), pages)
+        run_seconds, floor_seconds, passes = time_full_run(build, sites, pages)
+        runs[pages] = run_seconds
+        lists = sum(passes.get(name, 0.0) for name in list_passes)
+        reports = sum(passes.get(name, 0.0) for name in report_passes)
+        print(f"{pages:>7} {run_seconds:>8.2f} {floor_seconds:>8.2f} "
+              f"{run_seconds / floor_seconds:>9.2f} {lists:>8.3f} {reports:>15.3f} "
+              f"{100 * lists / reports:>18.1f}%")
+        print("         " + ", ".join(f"{name} {seconds:.2f}" for name, seconds in passes.items()))
+    print(f"whole-run time ratio 20000/5000: {runs[20000] / runs[5000]:.2f} "
+          "(linear growth: below 4.6)")
 
 
 def missing_from_linkchecker(site):
@@ -111,6 +178,7 @@ def main():
     parser.add_argument("--build", default=os.path.join(HERE, "..", "build"))
     parser.add_argument("--sizes", type=int, nargs="+", default=[1000, 5000, 20000])
     parser.add_argument("--no-linkchecker", action="store_true")
+    parser.add_argument("--full-run", action="store_true")
     args = parser.parse_args()
     binary = os.path.join(args.build, "check_html")
     sites = os.path.join(args.build, "bench-sites")
@@ -137,6 +205,8 @@ def main():
         print(f"linkchecker on 5000 pages: {seconds:.1f} s, check_html {times[5000]:.3f} s, "
               f"ratio {seconds / times[5000]:.0f}x")
         print_difference("check_html", missing_from_failure_report(site), "linkchecker", broken)
+    if args.full_run:
+        report_full_runs(args.build, sites)
 
 
 if __name__ == "__main__":
