@@ -1,10 +1,116 @@
-// Stand-in until the index lists are built.
+// THTML_Thread::WriteIndexList and WriteLanguageIndex. A list page is the report page frame
+// around the letter bar and one table: a letter row before a group when its initial is due,
+// then one row per group of items with equal keys, in chain order.
+#include "lists/index_list.h"
+
+#include <algorithm>
+
+#include "lists/group_row.h"
+#include "lists/letter_rows.h"
+#include "lists/umlaut_entities.h"
+#include "platform/case_map.h"
 #include "shell/html_thread.h"
+#include "site/item_chain.h"
+#include "site/report_page.h"
+#include "site/site_database.h"
 
 namespace check_html {
+namespace {
 
-void THTML_Thread::WriteLanguageIndex(const std::string& /*path*/, const std::string& /*marker*/,
-                                      const std::string& /*suffix*/, bool /*wanted*/) {}
-void THTML_Thread::WriteIndexList(const std::string& /*path*/) {}
+constexpr std::size_t kHtmlEndingSize = 5;  // ".html"
+
+// Names of abbreviations, person names, translations and dated changes have lists of their own.
+bool HasListMarker(const std::string& name) {
+  if (name.empty()) return false;
+  const char first = name.front();
+  return first == '?' || first == '!' || first == '\xA7' || first == '$';
+}
+
+// Which items a list shows and how it writes its terms.
+struct IndexKind {
+  bool by_language = false;  // only items whose page passes InLanguage(marker, wanted)
+  std::string_view marker;
+  bool wanted = false;
+  bool entities = false;  // terms written through UmlautToEntity
+
+  static IndexKind AllTerms() {
+    IndexKind kind;
+    kind.entities = true;
+    return kind;
+  }
+  static IndexKind Language(std::string_view marker, bool wanted) {
+    IndexKind kind;
+    kind.by_language = true;
+    kind.marker = marker;
+    kind.wanted = wanted;
+    return kind;
+  }
+};
+
+// The table rows of a list. A group starts at an item the list shows and runs over the items
+// with the same Key; items of another language inside it are passed over without ending it.
+// The left cell shows the first item, or the last one with an Href, linked to that Href.
+void AddIndexRows(ReportText& page, const ItemChain& chain, const std::string& save_dir,
+                  const IndexKind& kind) {
+  const auto shown = [&kind](const Item& item) {
+    return !kind.by_language || InLanguage(item.File, kind.marker, kind.wanted);
+  };
+  const auto term = [&kind](const Item& item) {
+    return kind.entities ? UmlautToEntity(item.Name) : item.Name;
+  };
+  LetterRows letters;
+  GroupRow row(save_dir);
+  for (auto it = chain.begin(); it != chain.end();) {
+    if (HasListMarker(it->Name) || !shown(*it)) {
+      ++it;
+      continue;
+    }
+    const std::string& key = it->Key;
+    letters.AddRowBefore(page, it->Name);
+    row.SetLeftCell(*it, term(*it));
+    for (; it != chain.end() && it->Key == key; ++it) {
+      if (!shown(*it)) continue;
+      if (!it->Href.empty()) row.SetLeftCell(*it, term(*it));
+      row.AddReference(*it);
+    }
+    row.Write(page);
+  }
+}
+
+}  // namespace
+
+bool InLanguage(std::string_view page, std::string_view marker, bool wanted) {
+  return (page.find(marker) != std::string_view::npos) == wanted;
+}
+
+std::string LanguageIndexPath(std::string_view index_path, std::string_view suffix) {
+  std::string path(
+      index_path.substr(0, index_path.size() - std::min(index_path.size(), kHtmlEndingSize)));
+  path += suffix;
+  path += ".html";
+  return path;
+}
+
+void THTML_Thread::WriteLanguageIndex(const std::string& path, const std::string& marker,
+                                      const std::string& suffix, bool wanted) {
+  ReportPage page(*this, LanguageIndexPath(path, suffix));
+  page.AddHead(LowerCase(suffix) == "_en" ? "Indexlist" : "Indexliste");
+  AddLetterBar(page);
+  AddIndexRows(page, Database->Items(), SaveDir, IndexKind::Language(marker, wanted));
+  page.AddLine("</TABLE>");
+  page.Finish();
+}
+
+// The index list is the chain's last reader. Once its rows are built the chain is released as
+// a whole: the marker items it passed over go with it, as no later pass reads them.
+void THTML_Thread::WriteIndexList(const std::string& path) {
+  ReportPage page(*this, path);
+  page.AddHead(ChooseTitle("Indexlist", "Indexliste"));
+  AddLetterBar(page);
+  AddIndexRows(page, Database->Items(), SaveDir, IndexKind::AllTerms());
+  Database->Items().Clear();
+  page.AddLine("</TABLE>");
+  page.Finish();
+}
 
 }  // namespace check_html
