@@ -1,8 +1,132 @@
-// Stand-in until the rewrite pass is built.
+// The rewrite pass: every page the crawl found is rewritten once by CleanFile, pages named
+// ".htm" moving to ".html" on the way.
+#include <string>
+#include <string_view>
+#include <unordered_set>
+
+#include "platform/case_map.h"
+#include "platform/file_system.h"
+#include "rewrite/clean_file.h"
+#include "rewrite/math_fixups.h"
 #include "shell/html_thread.h"
+#include "shell/options.h"
+#include "site/page_lists.h"
+#include "site/site_database.h"
 
 namespace check_html {
+namespace {
 
-void THTML_Thread::RewriteAllPages() {}
+constexpr size_t kNameWidth = 255;
+// Logged (after "!!!") for a ".htm" page whose ".html" name is taken by another file.
+constexpr const char* kMoveBlockedText = "Page not moved, the new name exists: ";
+
+bool Contains(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
+}
+
+bool EndsWith(std::string_view text, std::string_view end) {
+  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+void SlashesFor(std::string& path) {
+  for (char& c : path) {
+    if (c == '\\') c = '/';
+  }
+}
+
+// The common beginning of the chapter folders' paths, from the first backbone page: the path in
+// front of its five-character chapter folder, followed by "\kap", in "/" form.
+std::string RootPrefixOf(std::string_view backbone_page) {
+  const size_t p = backbone_page.find("\\backbone\\");
+  std::string prefix;
+  if (p != std::string_view::npos && p >= 6) prefix = backbone_page.substr(0, p - 6);
+  prefix += "\\kap";
+  SlashesFor(prefix);
+  return prefix;
+}
+
+// The extension from the last "." behind the last backslash or colon.
+std::string_view ExtensionOf(std::string_view path) {
+  const size_t folder_end = path.find_last_of("\\:");
+  const size_t dot = path.rfind('.');
+  if (dot == std::string_view::npos) return {};
+  if (folder_end != std::string_view::npos && dot < folder_end) return {};
+  return path.substr(dot);
+}
+
+bool InChapterSubFolder(std::string_view path) {
+  return Contains(path, "/advanced/") || Contains(path, "/exercise/") ||
+         Contains(path, "/illustr/") || Contains(path, "/basics/");
+}
+
+// Closes the formula file when the loop ends, also after a stop or an error.
+class MathFileScope {
+ public:
+  MathFileScope(THTML_Thread& run, bool open) : run_(run), open_(open) {
+    if (open_) OpenMathFile(run_);
+  }
+  ~MathFileScope() {
+    if (open_) CloseMathFile(run_);
+  }
+  MathFileScope(const MathFileScope&) = delete;
+  MathFileScope& operator=(const MathFileScope&) = delete;
+
+ private:
+  THTML_Thread& run_;
+  bool open_;
+};
+
+}  // namespace
+
+void THTML_Thread::RewriteAllPages() {
+  CleanedList.Reset(SaveProjectname);
+  SetRootPrefix(RootPrefixOf(BackboneList.Get(1)));
+  const std::string root_prefix = RootPrefix();
+  const bool with_math_file = tex_html && for_mathjax;
+  MathFileScope math_file(*this, with_math_file);
+  // A page listed under two entries (x.htm and x.html, or twice after the crawl's extension
+  // switch) is rewritten once: a second rewrite would replace the backup of its old text.
+  std::unordered_set<std::string> rewritten;
+
+  SiteDatabase& db = *Database;
+  for (int32_t i = 1; i <= db.FileCount(); ++i) {
+    if (Stopped()) return;
+    const auto index = static_cast<size_t>(i);
+    std::string n = LowerCase(db.Files()[index]).substr(0, kNameWidth);
+    const std::string_view extension = ExtensionOf(n);
+    if (!db.FileRecords()[index].Exists || (extension != ".html" && extension != ".htm")) continue;
+
+    std::string source = n;
+    std::string target = db.Files()[index];
+    if (EndsWith(n, ".htm")) {
+      source = db.Files()[index];
+      target = n.substr(0, n.size() - 4) + ".html";
+    }
+    SlashesFor(n);
+
+    bool in_sub_folder = false;
+    if (BindNoBack) {
+      if (!Contains(n, root_prefix)) continue;
+      in_sub_folder = InChapterSubFolder(n);
+    }
+    if (rewritten.contains(target)) {
+      if (source != target) db.ReplaceFile(i, target);  // the page was moved already
+      continue;
+    }
+    // Moving onto a name that another file holds would overwrite that page.
+    if (source != target && Files().Exists(target)) {
+      LogLine("!!!" + std::string(kMoveBlockedText) + source);
+      continue;
+    }
+    if (source != target) db.ReplaceFile(i, target);
+    // Every rewritten page reads its own section of the formula file.
+    if (with_math_file) SeekMathPage(*this, source);
+    if (CleanFile(*this, source, target, i, in_sub_folder)) {
+      rewritten.insert(target);
+    } else if (source != target) {
+      db.ReplaceFile(i, source);  // left alone: it keeps its name
+    }
+  }
+}
 
 }  // namespace check_html
