@@ -6,6 +6,7 @@
 #include <iterator>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace check_html {
 
@@ -56,6 +57,9 @@ class ItemChain {
   // not less than the whole upper-case Name (byte order, a prefix being the lesser). So a
   // Name longer than 20 characters goes after the items whose Key equals its first 20.
   void InsertItem(Item item);
+  // The same as InsertItem for each item in turn, but on an empty chain it sorts once instead
+  // of searching the chain for every item.
+  void InsertItems(std::vector<Item> items);
 
   bool Empty() const { return chain_.empty(); }
   std::size_t Size() const { return chain_.size(); }

@@ -40,6 +40,7 @@ void TreeCrawl::Run(const std::string& start_file) {
   BackToSlash(start);
   db_.AddFile(std::move(start), 0, "");
   for (int32_t i = 1; i <= db_.FileCount() && !run_.Stopped(); ++i) VisitFile(i);
+  db_.Items().InsertItems(std::move(items_));
   MarkMissingTargets();
 }
 
@@ -73,7 +74,8 @@ void TreeCrawl::StorePage(int32_t i, VisitResult& visit) {
   db_.AddFolder(FolderOf(visit.path));
   for (const std::string& line : page.LogLines) run_.LogLine(line);
   if (page.Title) db_.Titles()[static_cast<std::size_t>(i)] = std::move(*page.Title);
-  for (Item& item : page.Items) db_.Items().InsertItem(std::move(item));
+  // The chain is built once at the end: nothing reads it before the crawl is over.
+  for (Item& item : page.Items) items_.push_back(std::move(item));
   StorePagePictures(i, visit);
   StorePageLinks(i, page);
 }

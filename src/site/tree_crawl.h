@@ -37,6 +37,7 @@ class TreeCrawl {
   // Pages scanned in this crawl. A page is scanned once, even when the ".htm"/".html"
   // replacement makes a later entry name it again.
   std::unordered_set<std::string> scanned_;
+  std::vector<Item> items_;  // the anchors of the scanned pages, in page order
 };
 
 }  // namespace check_html

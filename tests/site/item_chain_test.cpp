@@ -47,6 +47,7 @@ TEST(ItemChain, KeepsTheOrderOfTheLinkedChainForRandomNames) {
   auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n)(random); };
   for (int round = 0; round < 20; ++round) {
     ItemChain chain;
+    std::vector<Item> batch;
     std::list<std::pair<std::string, std::string>> reference;
     for (int n = 0; n < 300; ++n) {
       std::string name(pick(24), 'a');
@@ -56,13 +57,23 @@ TEST(ItemChain, KeepsTheOrderOfTheLinkedChainForRandomNames) {
       name += "#" + std::to_string(n);  // tells equal names apart; '#' sorts below letters
       if (n % 3 == 0 && name.size() > 20) name.resize(20);
       chain.InsertItem(Named(name));
+      batch.push_back(Named(name));
       ReferenceInsert(reference, name);
     }
+    ItemChain sorted;
+    sorted.InsertItems(std::move(batch));
     std::vector<std::string> names;
+    std::vector<std::string> sorted_names;
     for (const Item& item : chain) names.push_back(item.Name);
+    for (const Item& item : sorted) sorted_names.push_back(item.Name + "|" + item.Key);
     std::vector<std::string> expected;
-    for (const auto& entry : reference) expected.push_back(entry.second);
+    std::vector<std::string> expected_with_keys;
+    for (const auto& entry : reference) {
+      expected.push_back(entry.second);
+      expected_with_keys.push_back(entry.second + "|" + entry.first);
+    }
     ASSERT_EQ(names, expected) << "round " << round;
+    ASSERT_EQ(sorted_names, expected_with_keys) << "round " << round;
   }
 }
 
