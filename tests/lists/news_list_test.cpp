@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "list_run.h"
+#include "lists/news_entry.h"
+
+namespace check_html {
+namespace {
+
+using NewsList = ListTest;
+
+TEST(NewsEntry, ReadsDateFieldsWithBlanksSignsAndHexadecimalDigits) {
+  const std::vector<std::pair<std::string, std::optional<int32_t>>> cases = {{"07", 7},
+                                                                             {" 7", 7},
+                                                                             {"+7", 7},
+                                                                             {"-7", -7},
+                                                                             {"$A", 10},
+                                                                             {"xf", 15},
+                                                                             {"7", 7},
+                                                                             {"", std::nullopt},
+                                                                             {"  ", std::nullopt},
+                                                                             {"7 ", std::nullopt},
+                                                                             {"$", std::nullopt},
+                                                                             {"-", std::nullopt},
+                                                                             {"1a", std::nullopt},
+                                                                             {"0x", std::nullopt}};
+  for (const auto& [field, value] : cases) EXPECT_EQ(ReadDateField(field), value) << field;
+}
+
+TEST(NewsEntry, CutsEachCellAt255Characters) {
+  const Item item{"$010120 " + std::string(300, 'c'), "", "", "", "", "d:/site/a.html"};
+  const std::optional<AnchorDate> date = ReadAnchorDate(item.Name);
+  ASSERT_TRUE(date);
+  const NewsEntry entry = MakeNewsEntry(item, *date, "d:/site/check");
+  EXPECT_EQ(entry.CommentCell, "<TD WIDTH=\"300\"> " + std::string(238, 'c'));
+  EXPECT_EQ(entry.FileCell.size(), 255u);
+}
+
+// A news page around its rows, with or without the site's date scripts.
+std::string NewsPage(bool scripts, const std::string& rows) {
+  const std::string script = "<SCRIPT LANGUAGE=\"javaScript\" SRC=\"../styles/";
+  const std::string end = "\" TYPE=\"text/javascript\"></SCRIPT>";
+  return CrLfLines({"<HTML lang=\"de\">", "<HEAD>", "<TITLE>Aktuelles</TITLE>"}) +
+         (scripts ? CrLfLines({script + "show_termine.js" + end, script + "termin_daten.js" + end})
+                  : "") +
+         CrLfLines({"<LINK HREF=\"../styles/overview.css\" REL=\"stylesheet\" TITLE=\"zq\" "
+                    "TYPE=\"text/css\">",
+                    "</HEAD>", "<BODY>", "<H2>List of new changes</H2>", "<TABLE BORDER=\"1\">",
+                    "<TR><TD><H3>Date of Change</H3></TD><TD><H3>File</H3></TD><TD><H3>Comment"
+                    "</H3></TD></TR>"}) +
+         rows + "</TABLE>\r\n" +
+         (scripts ? CrLfLines({"<SCRIPT LANGUAGE=\"Javascript\">", "<!--", "Show_Act_Dates();",
+                               "//-->", "</SCRIPT>"})
+                  : "") +
+         "<P CLASS=\"footer\">Autor: Brisco, Kesta</P></BODY></HTML>\r\n";
+}
+
+std::string Row(std::string date, std::string page, std::string name, std::string comment) {
+  return CrLfLines(
+      {"<TR><TD WIDTH=\"130\"> " + date + " </TD>",
+       "<TD Width=\"350\"><A HREF=\"../" + page + "#" + name + "\"> ../" + page + "</A></TD>",
+       "<TD WIDTH=\"300\"> " + comment + " </TD></TR>"});
+}
+
+// Year 00 is newer than 99; equal dates come out in the exchange sort's order, here the
+// reverse of the chain's; a name of five characters has no year and is left out.
+TEST_F(NewsList, ListsDatedAnchorsNewestFirstOnBothPages) {
+  AddAnchor("$0101", "d:/site/a.html");
+  AddAnchor("$010100", "d:/site/b.html");
+  AddAnchor("$150324x_y", "d:/site/a.html", "d:/site/kap1/p.html", "Top");
+  AddAnchor("$311299 Alt_x", "d:/site/a.html");
+  AddAnchor("$311299 Neu", "d:/site/c.html");
+  AddAnchor("$x1$A 9 Hex", "d:/site/b.html");
+  AddAnchor("!Ampere", "d:/site/a.html");
+  lists.WriteNewsList("d:\\site\\check\\overview_main.html", true);
+  lists.WriteNewsList("d:\\site\\check\\zq_new.html", false);
+  const std::string rows =
+      Row("<A HREF=\"../kap1/p.html#top\">15.03.24</A>", "a.html", "$150324x_y", "&nbsp;") +
+      Row("x1.$A. 9", "b.html", "$x1$A 9 Hex", "Hex") +
+      Row("01.01.00", "b.html", "$010100", "&nbsp;") +
+      Row("31.12.99", "c.html", "$311299 Neu", "Neu") +
+      Row("31.12.99", "a.html", "$311299 Alt_x", "Alt");
+  EXPECT_EQ(Written("d:/site/check/overview_main.html"), NewsPage(true, rows));
+  EXPECT_EQ(Written("d:/site/check/zq_new.html"), NewsPage(false, rows));
+  EXPECT_EQ(front_end.Events(),
+            (std::vector<std::string>{"status Speichere File d:\\site\\check\\overview_main.html",
+                                      "status Speichere File d:\\site\\check\\zq_new.html"}));
+}
+
+// The page keeps its fixed size; the anchors past it (the last in chain order) are counted in
+// one log line instead of vanishing unnoticed.
+TEST_F(NewsList, DropsDatedAnchorsBeyondTheThousandthWithOneLogLine) {
+  for (int n = 0; n < 1003; ++n)
+    AddAnchor("$010120 c" + std::to_string(10000 + n), "d:/site/a.html");
+  lists.WriteNewsList("d:\\site\\check\\zq_new.html", false);
+  const std::string page = Written("d:/site/check/zq_new.html");
+  EXPECT_NE(page.find("c10999 </TD>"), std::string::npos);
+  EXPECT_EQ(page.find("c11000"), std::string::npos);
+  EXPECT_EQ(front_end.Events().back(),
+            "log !!!News list full: 3 dated anchors dropped from d:\\site\\check\\zq_new.html");
+}
+
+}  // namespace
+}  // namespace check_html
