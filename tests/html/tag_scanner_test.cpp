@@ -70,7 +70,9 @@ TEST(TagScanner, ReadTagOnlyReadsTheSameTagsAndPositionsAsReadTag) {
     while (!full.AtPageEnd()) {
       const bool read = full.ReadTag(text, tag);
       ASSERT_EQ(tags_only.ReadTagOnly(tag_only), read) << page;
-      if (read) EXPECT_EQ(tag_only, tag) << page;
+      if (read) {
+        EXPECT_EQ(tag_only, tag) << page;
+      }
       EXPECT_EQ(tags_only.PagePos(), full.PagePos()) << page;
       EXPECT_EQ(tags_only.TagStart(), full.TagStart()) << page;
     }
