@@ -14,30 +14,11 @@ namespace {
 using NewsList = ListTest;
 
 TEST(NewsEntry, ReadsDateFieldsWithBlanksSignsAndHexadecimalDigits) {
-  const std::vector<std::pair<std::string, std::optional<int32_t>>> cases = {{"07", 7},
-                                                                             {" 7", 7},
-                                                                             {"+7", 7},
-                                                                             {"-7", -7},
-                                                                             {"$A", 10},
-                                                                             {"xf", 15},
-                                                                             {"7", 7},
-                                                                             {"", std::nullopt},
-                                                                             {"  ", std::nullopt},
-                                                                             {"7 ", std::nullopt},
-                                                                             {"$", std::nullopt},
-                                                                             {"-", std::nullopt},
-                                                                             {"1a", std::nullopt},
-                                                                             {"0x", std::nullopt}};
+  const std::optional<int32_t> none;
+  const std::vector<std::pair<std::string, std::optional<int32_t>>> cases = {
+      {"07", 7},  {" 7", 7}, {"+7", 7},  {"-7", -7},  {"$A", 10},  {"xf", 15}, {"7", 7},
+      {"", none}, {"  ", none}, {"7 ", none}, {"$", none}, {"-", none}, {"1a", none}, {"0x", none}};
   for (const auto& [field, value] : cases) EXPECT_EQ(ReadDateField(field), value) << field;
-}
-
-TEST(NewsEntry, CutsEachCellAt255Characters) {
-  const Item item{"$010120 " + std::string(300, 'c'), "", "", "", "", "d:/site/a.html"};
-  const std::optional<AnchorDate> date = ReadAnchorDate(item.Name);
-  ASSERT_TRUE(date);
-  const NewsEntry entry = MakeNewsEntry(item, *date, "d:/site/check");
-  EXPECT_EQ(entry.CommentCell, "<TD WIDTH=\"300\"> " + std::string(238, 'c'));
-  EXPECT_EQ(entry.FileCell.size(), 255u);
 }
 
 // A news page around its rows, with or without the site's date scripts.
