@@ -9,6 +9,8 @@
 
 #include "platform/disk_io.h"
 #include "platform/disk_resolver.h"
+#include "platform/folder_names.h"
+#include "platform/temp_files_ahead.h"
 
 namespace check_html {
 namespace {
@@ -26,7 +28,25 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, path.size() - LeafName(path).size());
 }
 
+// A file written through a temporary file and a rename: either a new name in its folder or
+// the same name with new contents.
+void NoteWritten(OwnFolderChange& change, const std::string& target, bool existed) {
+  if (existed) {
+    change.Replaced();
+  } else {
+    change.Added(LeafName(target));
+  }
+}
+
 }  // namespace
+
+DiskFileSystem::DiskFileSystem() = default;
+DiskFileSystem::~DiskFileSystem() = default;
+
+void DiskFileSystem::ExpectWrites(std::vector<std::string> paths) {
+  ahead_.reset();  // its unused temporary files go first
+  if (!paths.empty()) ahead_ = std::make_unique<TempFilesAhead>(std::move(paths));
+}
 
 bool DiskFileSystem::Exists(std::string_view path) const {
   return ResolveExisting(path).has_value();
@@ -56,11 +76,16 @@ FileStatus DiskFileSystem::WriteFile(std::string_view path, std::string_view byt
   std::optional<std::string> target = ResolveForCreate(path);
   if (!target) return FileStatus::kCannotOpen;
   FileAttributes attributes;
-  if (std::optional<struct stat> info = StatPath(*target)) {
+  std::optional<struct stat> info = StatPath(*target);
+  if (info) {
     if (!S_ISREG(info->st_mode) || IsWriteProtected(*info)) return FileStatus::kCannotOpen;
     attributes.mode = info->st_mode & 07777;  // a replaced file keeps its permissions
   }
-  return ReplaceFile(*target, bytes, attributes);
+  TempFile temp = ahead_ ? ahead_->Take(path, *target) : TempFile{};
+  OwnFolderChange change(FolderKey(*target));
+  FileStatus status = ReplaceFile(*target, bytes, attributes, std::move(temp));
+  if (status == FileStatus::kOk) NoteWritten(change, *target, info.has_value());
+  return status;
 }
 
 bool DiskFileSystem::Rename(std::string_view from, std::string_view to) {
@@ -73,7 +98,12 @@ bool DiskFileSystem::Rename(std::string_view from, std::string_view to) {
     if (*target != *source || renamed == *source) return false;
     target = std::move(renamed);
   }
-  return rename(source->c_str(), target->c_str()) == 0;
+  OwnFolderChange leaving(FolderKey(*source));
+  OwnFolderChange arriving(FolderKey(*target));
+  if (rename(source->c_str(), target->c_str()) != 0) return false;
+  leaving.Removed(LeafName(*source));
+  arriving.Added(LeafName(*target));
+  return true;
 }
 
 bool DiskFileSystem::Remove(std::string_view path) {
@@ -81,7 +111,10 @@ bool DiskFileSystem::Remove(std::string_view path) {
   if (!real) return false;
   std::optional<struct stat> info = StatPath(*real);
   if (!info || S_ISDIR(info->st_mode) || IsWriteProtected(*info)) return false;
-  return unlink(real->c_str()) == 0;
+  OwnFolderChange change(FolderKey(*real));
+  if (unlink(real->c_str()) != 0) return false;
+  change.Removed(LeafName(*real));
+  return true;
 }
 
 bool DiskFileSystem::Copy(std::string_view from, std::string_view to, bool fail_if_exists) {
@@ -90,7 +123,8 @@ bool DiskFileSystem::Copy(std::string_view from, std::string_view to, bool fail_
   if (!source || !target) return false;
   std::optional<struct stat> source_info = StatPath(*source);
   if (!IsRegular(source_info)) return false;
-  if (std::optional<struct stat> target_info = StatPath(*target)) {
+  std::optional<struct stat> target_info = StatPath(*target);
+  if (target_info) {
     if (fail_if_exists || !S_ISREG(target_info->st_mode) || IsWriteProtected(*target_info) ||
         SameFile(*source_info, *target_info)) {
       return false;
@@ -99,7 +133,10 @@ bool DiskFileSystem::Copy(std::string_view from, std::string_view to, bool fail_
   std::string bytes;
   if (ReadWholeFile(*source, bytes) != FileStatus::kOk) return false;
   FileAttributes attributes{source_info->st_mode & 07777, source_info->st_mtim};
-  return ReplaceFile(*target, bytes, attributes) == FileStatus::kOk;
+  OwnFolderChange change(FolderKey(*target));
+  if (ReplaceFile(*target, bytes, attributes) != FileStatus::kOk) return false;
+  NoteWritten(change, *target, target_info.has_value());
+  return true;
 }
 
 bool DiskFileSystem::MakeFolder(std::string_view path) {

@@ -4,12 +4,18 @@
 // but not opened for writing, replaced or deleted; a copy keeps the source's mode and time.
 #pragma once
 
+#include <memory>
+
 #include "platform/file_system.h"
 
 namespace check_html {
 
+class TempFilesAhead;
+
 class DiskFileSystem : public FileSystem {
  public:
+  DiskFileSystem();
+  ~DiskFileSystem() override;
   bool Exists(std::string_view path) const override;
   bool IsFolder(std::string_view path) const override;
   FileStatus ReadFile(std::string_view path, std::string& bytes,
@@ -21,6 +27,10 @@ class DiskFileSystem : public FileSystem {
   bool MakeFolder(std::string_view path) override;
   std::vector<FolderEntry> ListFolder(std::string_view folder,
                                       std::string_view mask) const override;
+  void ExpectWrites(std::vector<std::string> paths) override;
+
+ private:
+  std::unique_ptr<TempFilesAhead> ahead_;
 };
 
 }  // namespace check_html

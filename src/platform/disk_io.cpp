@@ -24,19 +24,6 @@ std::string RandomSuffix() {
   return suffix;
 }
 
-// Creates the temporary file next to `target`; returns its descriptor (-1 on failure).
-int CreateTempFile(const std::string& target, std::string& temp_path) {
-  std::string_view name = LeafName(target);
-  std::string folder(target.substr(0, target.size() - name.size()));
-  std::string stem(name.substr(0, kMaxNameInTempName));
-  for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
-    temp_path = folder + "." + stem + "." + RandomSuffix();
-    int fd = open(temp_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
-}
-
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     ssize_t written = write(fd, bytes.data(), bytes.size());
@@ -57,6 +44,20 @@ bool ApplyAttributes(int fd, const FileAttributes& attributes) {
 }
 
 }  // namespace
+
+TempFile CreateTempFile(const std::string& target) {
+  std::string_view name = LeafName(target);
+  std::string folder(target.substr(0, target.size() - name.size()));
+  std::string stem(name.substr(0, kMaxNameInTempName));
+  TempFile temp;
+  for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
+    temp.path = folder + "." + stem + "." + RandomSuffix();
+    temp.fd = open(temp.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (temp.fd >= 0 || errno != EEXIST) return temp;
+  }
+  temp.fd = -1;
+  return temp;
+}
 
 std::optional<struct stat> StatPath(const std::string& path) {
   struct stat info;
@@ -99,15 +100,14 @@ FileStatus ReadWholeFile(const std::string& path, std::string& bytes, bool need_
 }
 
 FileStatus ReplaceFile(const std::string& target, std::string_view bytes,
-                       const FileAttributes& attributes) {
-  std::string temp_path;
-  int fd = CreateTempFile(target, temp_path);
-  if (fd < 0) return FileStatus::kCannotOpen;
-  bool written = WriteAll(fd, bytes) && ApplyAttributes(fd, attributes);
+                       const FileAttributes& attributes, TempFile temp) {
+  if (temp.fd < 0) temp = CreateTempFile(target);
+  if (temp.fd < 0) return FileStatus::kCannotOpen;
+  bool written = WriteAll(temp.fd, bytes) && ApplyAttributes(temp.fd, attributes);
   // close() can report a failed delayed write: the file counts as written only after it.
-  written = (close(fd) == 0) && written;
-  if (!written || rename(temp_path.c_str(), target.c_str()) != 0) {
-    unlink(temp_path.c_str());
+  written = (close(temp.fd) == 0) && written;
+  if (!written || rename(temp.path.c_str(), target.c_str()) != 0) {
+    unlink(temp.path.c_str());
     return FileStatus::kIoError;
   }
   return FileStatus::kOk;

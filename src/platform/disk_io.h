@@ -31,10 +31,19 @@ struct FileAttributes {
   std::optional<struct timespec> modified;
 };
 
-// Writes `bytes` to a new hidden file "." + name + "." + random in the target's folder and
+// A new, empty hidden file "." + name + "." + random beside a target, open for writing.
+struct TempFile {
+  int fd = -1;
+  std::string path;
+};
+
+// Creates the temporary file for `target`; fd is -1 when that fails.
+TempFile CreateTempFile(const std::string& target);
+
+// Writes `bytes` to a temporary file in the target's folder (the one given, else a new one) and
 // renames it over `target`. A failure removes the temporary file and leaves the target as it
-// was: kCannotOpenText when the temporary file cannot be created, kIoError after that.
+// was: kCannotOpen when the temporary file cannot be created, kIoError after that.
 FileStatus ReplaceFile(const std::string& target, std::string_view bytes,
-                       const FileAttributes& attributes);
+                       const FileAttributes& attributes, TempFile temp = {});
 
 }  // namespace check_html

@@ -2,14 +2,7 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
-#include <ctime>
-#include <filesystem>
-#include <mutex>
-#include <system_error>
-#include <unordered_map>
-
-#include "platform/case_map.h"
+#include "platform/folder_names.h"
 
 namespace check_html {
 namespace {
@@ -27,58 +20,6 @@ bool IsFolderPath(const std::string& path) {
 std::string RootOf(const PathParts& parts) { return parts.absolute ? "/" : ""; }
 
 }  // namespace
-
-namespace {
-
-// A folder's names by their case fold, kept while the folder's change times stay the same, so
-// that a site with many links to missing files lists each folder once, not once per link.
-// File times tick coarsely: a listing is trusted only when the folder had not changed for a
-// second before it was made, so a change in the same tick cannot go unseen.
-struct FolderNames {
-  timespec modified{};
-  timespec changed{};
-  bool settled = false;
-  std::unordered_map<std::string, std::string> by_fold;  // fold -> the name that wins
-};
-
-bool SameTime(const timespec& a, const timespec& b) {
-  return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
-}
-
-FolderNames ListFolderNames(const std::string& folder, const struct stat& info) {
-  timespec now{};
-  clock_gettime(CLOCK_REALTIME, &now);
-  const time_t newest = std::max(info.st_mtim.tv_sec, info.st_ctim.tv_sec);
-  FolderNames names{info.st_mtim, info.st_ctim, now.tv_sec > newest + 1, {}};
-  std::error_code error;
-  std::filesystem::directory_iterator it(folder.empty() ? "." : folder, error);
-  for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
-    std::string candidate = it->path().filename().native();
-    auto [slot, added] = names.by_fold.try_emplace(LowerCase(candidate), candidate);
-    if (!added && SortsBefore(candidate, slot->second)) slot->second = std::move(candidate);
-  }
-  return names;
-}
-
-}  // namespace
-
-std::optional<std::string> FindNoCase(const std::string& folder, std::string_view name) {
-  static std::mutex mutex;
-  static std::unordered_map<std::string, FolderNames> cache;
-  struct stat info;
-  if (stat(folder.empty() ? "." : folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-    return std::nullopt;
-  }
-  std::lock_guard lock(mutex);
-  FolderNames& names = cache[folder];
-  if (!SameTime(names.modified, info.st_mtim) || !SameTime(names.changed, info.st_ctim) ||
-      !names.settled) {
-    names = ListFolderNames(folder, info);
-  }
-  auto found = names.by_fold.find(LowerCase(name));
-  if (found == names.by_fold.end()) return std::nullopt;
-  return found->second;
-}
 
 ResolvedPrefix ResolvePrefix(const PathParts& parts) {
   ResolvedPrefix prefix{RootOf(parts), 0};
@@ -125,13 +66,18 @@ std::optional<std::string> ResolveForCreate(std::string_view path) {
   if (parts.names.empty()) return std::nullopt;
   std::string name = parts.names.back();
   parts.names.pop_back();
-  ResolvedPrefix folder = ResolvePrefix(parts);
-  if (folder.resolved < parts.names.size() || !IsFolderPath(folder.path)) return std::nullopt;
-  if (ExistsExactly(JoinPath(folder.path, name))) return JoinPath(folder.path, name);
-  if (std::optional<std::string> real = FindNoCase(folder.path, name)) {
-    return JoinPath(folder.path, *real);
+  // Almost always the folder exists as written: one look instead of one per name.
+  std::string folder = RootOf(parts);
+  for (const std::string& part : parts.names) folder = JoinPath(folder, part);
+  if (!IsFolderPath(folder)) {
+    ResolvedPrefix prefix = ResolvePrefix(parts);
+    if (prefix.resolved < parts.names.size() || !IsFolderPath(prefix.path)) return std::nullopt;
+    folder = std::move(prefix.path);
   }
-  return JoinPath(folder.path, name);
+  std::string exact = JoinPath(folder, name);
+  if (ExistsExactly(exact)) return exact;
+  if (std::optional<std::string> real = FindNoCase(folder, name)) return JoinPath(folder, *real);
+  return exact;
 }
 
 std::string_view LeafName(std::string_view path) {

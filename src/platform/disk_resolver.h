@@ -28,9 +28,6 @@ std::optional<std::string> ResolveExisting(std::string_view path);
 // the folder does not exist.
 std::optional<std::string> ResolveForCreate(std::string_view path);
 
-// The real name in `folder` that equals `name` ignoring case, if any.
-std::optional<std::string> FindNoCase(const std::string& folder, std::string_view name);
-
 // The final name of `path` (after the last "/" or "\").
 std::string_view LeafName(std::string_view path);
 

@@ -39,6 +39,10 @@ class FileSystem {
   // A target that exists under another letter case is replaced under its existing name.
   virtual FileStatus WriteFile(std::string_view path, std::string_view bytes) = 0;
 
+  // A hint: these files are about to be written with WriteFile, in this order; an empty list
+  // ends it. The disk creates their temporary files ahead, others need not do anything.
+  virtual void ExpectWrites(std::vector<std::string> paths) { paths.clear(); }
+
   // Windows MoveFile: fails when `to` exists already or `from` does not; a change of letter
   // case alone ("a.htm" -> "A.htm") is allowed.
   virtual bool Rename(std::string_view from, std::string_view to) = 0;

@@ -1,8 +1,10 @@
 // The rewrite pass: every page the crawl found is rewritten once by CleanFile, pages named
 // ".htm" moving to ".html" on the way.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <vector>
 
 #include "platform/case_map.h"
 #include "platform/file_system.h"
@@ -76,6 +78,56 @@ class MathFileScope {
   bool open_;
 };
 
+// The names a listed page is rewritten under, when it is one to rewrite.
+struct PagePlan {
+  std::string source;
+  std::string target;
+  bool in_sub_folder = false;
+};
+
+std::optional<PagePlan> PlanPage(const SiteDatabase& db, size_t index, bool bind_no_back,
+                                 const std::string& root_prefix) {
+  std::string n = LowerCase(db.Files()[index]).substr(0, kNameWidth);
+  const std::string_view extension = ExtensionOf(n);
+  if (!db.FileRecords()[index].Exists || (extension != ".html" && extension != ".htm")) {
+    return std::nullopt;
+  }
+  PagePlan plan{n, db.Files()[index], false};
+  if (EndsWith(n, ".htm")) {
+    plan.source = db.Files()[index];
+    plan.target = n.substr(0, n.size() - 4) + ".html";
+  }
+  SlashesFor(n);
+  if (bind_no_back) {
+    if (!Contains(n, root_prefix)) return std::nullopt;
+    plan.in_sub_folder = InChapterSubFolder(n);
+  }
+  return plan;
+}
+
+// Tells the file system which pages will be written, in order, for as long as the pass runs,
+// so that it can prepare their files ahead.
+class ExpectedWrites {
+ public:
+  ExpectedWrites(FileSystem& files, const SiteDatabase& db, bool bind_no_back,
+                 const std::string& root_prefix)
+      : files_(files) {
+    std::vector<std::string> targets;
+    for (size_t i = 1; i <= static_cast<size_t>(db.FileCount()); ++i) {
+      if (std::optional<PagePlan> plan = PlanPage(db, i, bind_no_back, root_prefix)) {
+        targets.push_back(plan->target.substr(0, kNameWidth));
+      }
+    }
+    files_.ExpectWrites(std::move(targets));
+  }
+  ~ExpectedWrites() { files_.ExpectWrites({}); }
+  ExpectedWrites(const ExpectedWrites&) = delete;
+  ExpectedWrites& operator=(const ExpectedWrites&) = delete;
+
+ private:
+  FileSystem& files_;
+};
+
 }  // namespace
 
 void THTML_Thread::RewriteAllPages() {
@@ -89,26 +141,13 @@ void THTML_Thread::RewriteAllPages() {
   std::unordered_set<std::string> rewritten;
 
   SiteDatabase& db = *Database;
+  ExpectedWrites expected(Files(), db, BindNoBack, root_prefix);
   for (int32_t i = 1; i <= db.FileCount(); ++i) {
     if (Stopped()) return;
-    const auto index = static_cast<size_t>(i);
-    std::string n = LowerCase(db.Files()[index]).substr(0, kNameWidth);
-    const std::string_view extension = ExtensionOf(n);
-    if (!db.FileRecords()[index].Exists || (extension != ".html" && extension != ".htm")) continue;
-
-    std::string source = n;
-    std::string target = db.Files()[index];
-    if (EndsWith(n, ".htm")) {
-      source = db.Files()[index];
-      target = n.substr(0, n.size() - 4) + ".html";
-    }
-    SlashesFor(n);
-
-    bool in_sub_folder = false;
-    if (BindNoBack) {
-      if (!Contains(n, root_prefix)) continue;
-      in_sub_folder = InChapterSubFolder(n);
-    }
+    std::optional<PagePlan> plan = PlanPage(db, static_cast<size_t>(i), BindNoBack, root_prefix);
+    if (!plan) continue;
+    const std::string& source = plan->source;
+    const std::string& target = plan->target;
     if (rewritten.contains(target)) {
       if (source != target) db.ReplaceFile(i, target);  // the page was moved already
       continue;
@@ -121,7 +160,7 @@ void THTML_Thread::RewriteAllPages() {
     if (source != target) db.ReplaceFile(i, target);
     // Every rewritten page reads its own section of the formula file.
     if (with_math_file) SeekMathPage(*this, source);
-    if (CleanFile(*this, source, target, i, in_sub_folder)) {
+    if (CleanFile(*this, source, target, i, plan->in_sub_folder)) {
       rewritten.insert(target);
     } else if (source != target) {
       db.ReplaceFile(i, source);  // left alone: it keeps its name

@@ -5,6 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <thread>
+#include <vector>
+
 #include "temp_folder.h"
 
 namespace check_html {
@@ -20,6 +26,68 @@ TEST(DiskFileSystem, PrefersTheExactNameElseTheFirstByUpperCaseName) {
   EXPECT_EQ(bytes, "lower");
   ASSERT_EQ(disk.ReadFile(temp.Path() + "/Dup.HTM", bytes), FileStatus::kOk);
   EXPECT_EQ(bytes, "upper");  // "DUP.htm" sorts before "dup.htm" once both are upper case
+}
+
+// The cached folder listing follows the program's own changes and still sees other programs'.
+TEST(DiskFileSystem, CaseFoldedNamesFollowOwnAndOtherChangesOfASettledFolder) {
+  TempFolder temp;
+  temp.Put("Page.html", "page");
+  temp.Put("Old.bak", "old");
+  DiskFileSystem disk;
+  const std::string dir = temp.Path() + "/";
+  ASSERT_TRUE(disk.Exists(dir + "PAGE.HTML"));  // lists the folder once
+
+  ASSERT_TRUE(disk.Remove(dir + "old.BAK"));
+  ASSERT_TRUE(disk.Rename(dir + "page.html", dir + "Page.BAK"));
+  ASSERT_EQ(disk.WriteFile(dir + "page.HTML", "new"), FileStatus::kOk);
+  ASSERT_TRUE(disk.Copy(dir + "PAGE.bak", dir + "Copy.htm", true));
+  ASSERT_TRUE(disk.Rename(dir + "copy.htm", dir + "COPY.htm"));  // case only
+  EXPECT_FALSE(disk.Exists(dir + "OLD.bak"));
+  std::string bytes;
+  ASSERT_EQ(disk.ReadFile(dir + "page.bak", bytes), FileStatus::kOk);
+  EXPECT_EQ(bytes, "page");
+  ASSERT_EQ(disk.ReadFile(dir + "PAGE.html", bytes), FileStatus::kOk);
+  EXPECT_EQ(bytes, "new");
+  EXPECT_TRUE(disk.Exists(dir + "copy.HTM"));
+  EXPECT_EQ(disk.ListFolder(temp.Path(), "*").size(), 3u);
+
+  // Another program's change, a clock tick of the file times after our last one.
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  temp.Put("Other.txt", "other");
+  temp.Put("PAGE.HTML", "twin");
+  EXPECT_TRUE(disk.Exists(dir + "other.TXT"));
+  ASSERT_EQ(disk.ReadFile(dir + "Page.Html", bytes), FileStatus::kOk);
+  EXPECT_EQ(bytes, "twin");  // of two names, the one sorting first by upper case
+}
+
+// Files announced ahead are written as usual; nothing of the preparation stays behind.
+TEST(DiskFileSystem, ExpectedWritesLeaveOnlyTheWrittenFiles) {
+  TempFolder temp;
+  temp.Put("a.html", "old a");
+  temp.Put("sub/c.html", "old c");
+  const std::string dir = temp.Path() + "/";
+  chmod((dir + "a.html").c_str(), 0640);
+  DiskFileSystem disk;
+  disk.ExpectWrites({dir + "a.html", dir + "b.html", dir + "sub/c.html", dir + "d.html"});
+  ASSERT_EQ(disk.WriteFile(dir + "a.html", "new a"), FileStatus::kOk);
+  ASSERT_EQ(disk.WriteFile(dir + "report.html", "unexpected"), FileStatus::kOk);
+  ASSERT_EQ(disk.WriteFile(dir + "SUB/C.html", "new c"), FileStatus::kOk);  // b given up
+  disk.ExpectWrites({});  // d never written
+
+  std::string bytes;
+  ASSERT_EQ(disk.ReadFile(dir + "a.html", bytes), FileStatus::kOk);
+  EXPECT_EQ(bytes, "new a");
+  ASSERT_EQ(disk.ReadFile(dir + "sub/c.html", bytes), FileStatus::kOk);
+  EXPECT_EQ(bytes, "new c");
+  struct stat info {};
+  stat((dir + "a.html").c_str(), &info);
+  EXPECT_EQ(info.st_mode & 0777, 0640u);
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(temp.Path())) {
+    names.push_back(entry.path().lexically_relative(temp.Path()).string());
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"a.html", "report.html", "sub", "sub/c.html"}));
 }
 
 TEST(DiskFileSystem, CopiesKeepBytesModeAndTimeAndReplacedFilesKeepTheirMode) {
