@@ -80,6 +80,18 @@ TEST_F(SampleSite, ALinkCheckWritesTheThreeReportsAndChangesNothingElse) {
   EXPECT_FALSE(fs::exists(Html() / "../pdf_split/RefList.txt"));
 }
 
+// A run in hand-written mode writes the list pages; the expected ones were checked by hand
+// against the anchors of the sample pages.
+TEST_F(SampleSite, AHandWrittenModeRunWritesTheListPagesAsChecked) {
+  ASSERT_EQ(Run({"--set", "tex_html=0"}), kExitRunEnded);
+  for (const char* list : {"zq_index.html", "zq_index_ge.html", "zq_index_en.html", "zq_name.html",
+                           "zq_abk.html", "zq_transl.html", "overview_main.html", "zq_new.html"}) {
+    EXPECT_EQ(ReadWhole(Html() / "check" / list),
+              ReadWhole(kSource / "tests/data/sample_site/lists" / list))
+        << list;
+  }
+}
+
 TEST_F(SampleSite, AFullRunInTexModeWritesTheReferenceList) {
   ASSERT_EQ(Run({}), kExitRunEnded);
   EXPECT_EQ(ReadWhole(Html() / "../pdf_split/RefList.txt").substr(0, 4), "zq\r\n");
