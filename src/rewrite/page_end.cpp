@@ -78,7 +78,7 @@ void SubFolderBar(PageRewrite& page) {
   for (const LinkNode& node : base.FileRecords()[static_cast<size_t>(page.FileIndex)].LinkedFrom) {
     if (!NamesPage(node, base.Files())) continue;
     const size_t index = static_cast<size_t>(node.Index);
-    std::string anchor = node.Anchor;
+    std::string anchor(node.Anchor);
     if (!anchor.empty() && anchor.front() != '#') anchor.insert(0, "#");
     const std::string href = RelativePath(base.Files()[index], page.SourceName) + anchor;
     writer.WriteLine((first ? "<P><A id=\"go_for_ward\" HREF=\"" : "<P><A HREF=\"") + href +

@@ -17,25 +17,20 @@ void CheckIndex(int32_t i, std::size_t table_size, const char* what) {
 
 }  // namespace
 
-LinkNode MakeLinkNode(int32_t index, std::string_view anchor) {
-  return LinkNode{index, std::string(anchor.substr(0, kAnchorCapacity))};
-}
-
 SiteDatabase::SiteDatabase()
     : files_(1), titles_(1), file_records_(1), pictures_(1), pic_records_(1), folders_(1) {}
 
 int32_t SiteDatabase::FindFile(std::string_view path) const {
-  const auto found = file_index_.find(path);
-  return found == file_index_.end() ? 0 : found->second.front();
+  return file_index_.Find(files_, path);
 }
 
 int32_t SiteDatabase::AddFile(std::string path, int32_t linked_from, std::string_view anchor) {
   const auto i = static_cast<int32_t>(files_.size());
-  file_index_[path].push_back(i);  // the newest index is the highest: the list stays sorted
   files_.push_back(std::move(path));
+  file_index_.Add(files_, i);
   titles_.emplace_back();
   FileRec& record = file_records_.emplace_back();
-  record.LinkedFrom.push_back(MakeLinkNode(linked_from, anchor));
+  record.LinkedFrom.push_back({linked_from, anchors_.Keep(anchor.substr(0, kAnchorCapacity))});
   return i;
 }
 
@@ -43,15 +38,9 @@ void SiteDatabase::ReplaceFile(int32_t i, std::string path) {
   CheckIndex(i, files_.size(), "file");
   std::string& entry = files_[static_cast<std::size_t>(i)];
   if (entry == path) return;
-
-  const auto old = file_index_.find(entry);
-  std::vector<int32_t>& old_indexes = old->second;
-  old_indexes.erase(std::find(old_indexes.begin(), old_indexes.end(), i));
-  if (old_indexes.empty()) file_index_.erase(old);
-
-  std::vector<int32_t>& new_indexes = file_index_[path];
-  new_indexes.insert(std::lower_bound(new_indexes.begin(), new_indexes.end(), i), i);
+  file_index_.Remove(files_, i);
   entry = std::move(path);
+  file_index_.Add(files_, i);
 }
 
 int32_t SiteDatabase::FindPicture(std::string_view path) const {
@@ -66,7 +55,7 @@ int32_t SiteDatabase::AddPicture(std::string path, bool exists, int32_t used_by)
   pictures_.push_back(std::move(path));
   PicRec& record = pic_records_.emplace_back();
   record.Exists = exists;
-  record.UsedBy.push_back(MakeLinkNode(used_by));
+  record.UsedBy.push_back(LinkNode{used_by, {}});
   return j;
 }
 
@@ -78,23 +67,23 @@ bool SiteDatabase::AddFolder(std::string folder) {
 
 void SiteDatabase::AppendLinksTo(int32_t page, int32_t target) {
   CheckIndex(page, file_records_.size(), "file");
-  file_records_[static_cast<std::size_t>(page)].LinksTo.push_back(MakeLinkNode(target));
+  file_records_[static_cast<std::size_t>(page)].LinksTo.push_back(LinkNode{target, {}});
 }
 
 void SiteDatabase::AppendLinkedFrom(int32_t target, int32_t page, std::string_view anchor) {
   CheckIndex(target, file_records_.size(), "file");
   file_records_[static_cast<std::size_t>(target)].LinkedFrom.push_back(
-      MakeLinkNode(page, anchor));
+      {page, anchors_.Keep(anchor.substr(0, kAnchorCapacity))});
 }
 
 void SiteDatabase::AppendPic(int32_t page, int32_t picture) {
   CheckIndex(page, file_records_.size(), "file");
-  file_records_[static_cast<std::size_t>(page)].Pics.push_back(MakeLinkNode(picture));
+  file_records_[static_cast<std::size_t>(page)].Pics.push_back(LinkNode{picture, {}});
 }
 
 void SiteDatabase::AppendUsedBy(int32_t picture, int32_t page) {
   CheckIndex(picture, pic_records_.size(), "picture");
-  pic_records_[static_cast<std::size_t>(picture)].UsedBy.push_back(MakeLinkNode(page));
+  pic_records_[static_cast<std::size_t>(picture)].UsedBy.push_back(LinkNode{page, {}});
 }
 
 }  // namespace check_html

@@ -15,7 +15,9 @@
 #include <unordered_set>
 #include <vector>
 
+#include "site/anchor_pool.h"
 #include "site/item_chain.h"
+#include "site/path_index.h"
 
 namespace check_html {
 
@@ -23,14 +25,11 @@ inline constexpr std::size_t kAnchorCapacity = 63;
 
 // One entry of a link list. `Index` is a file or picture index, negative when the target is
 // missing; `Anchor` (only in LinkedFrom lists) is the NAME of the linking A element, at most
-// 63 characters.
+// 63 characters, kept by the database that holds the node.
 struct LinkNode {
   int32_t Index = 0;
-  std::string Anchor;
+  std::string_view Anchor;
 };
-
-// A node with the anchor cut to the 63 characters a LinkNode holds.
-LinkNode MakeLinkNode(int32_t index, std::string_view anchor = {});
 
 struct FileRec {
   bool Exists = false;
@@ -102,8 +101,7 @@ class SiteDatabase {
   std::vector<std::string> files_;
   std::vector<std::string> titles_;
   std::vector<FileRec> file_records_;
-  // Every index of an entry per path, ascending, so the first is the lowest.
-  TextMap<std::vector<int32_t>> file_index_;
+  PathIndex file_index_;
 
   std::vector<std::string> pictures_;
   std::vector<PicRec> pic_records_;
@@ -113,6 +111,7 @@ class SiteDatabase {
   std::unordered_set<std::string, TextHash, std::equal_to<>> folder_set_;
 
   ItemChain items_;
+  AnchorPool anchors_;  // the LinkedFrom anchors, cut to the 63 characters a node holds
 };
 
 }  // namespace check_html

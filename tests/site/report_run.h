@@ -72,8 +72,8 @@ inline void FillSmallSite(SiteDatabase& db) {
   db.FileRecords()[1].Exists = db.FileRecords()[2].Exists = true;
   db.Titles()[1] = "Start";
   db.Titles()[2] = "Kr\xE4" "fte";
-  for (int32_t target : {2, -3, -4}) db.FileRecords()[1].LinksTo.push_back(MakeLinkNode(target));
-  for (int32_t target : {1, -3}) db.FileRecords()[2].LinksTo.push_back(MakeLinkNode(target));
+  for (int32_t target : {2, -3, -4}) db.FileRecords()[1].LinksTo.push_back(LinkNode{target, {}});
+  for (int32_t target : {1, -3}) db.FileRecords()[2].LinksTo.push_back(LinkNode{target, {}});
   db.AppendLinkedFrom(1, 2, "top");
   db.AppendLinkedFrom(3, 2, "_dum_2");
   db.AddPicture("d:/site/styles/p.gif", false, 1);

@@ -40,7 +40,7 @@ std::string Nodes(const std::vector<LinkNode>& nodes) {
   std::string out;
   for (const LinkNode& node : nodes) {
     out += (out.empty() ? "" : ",") + std::to_string(node.Index);
-    if (!node.Anchor.empty()) out += ":" + node.Anchor;
+    if (!node.Anchor.empty()) (out += ":") += node.Anchor;
   }
   return out;
 }
