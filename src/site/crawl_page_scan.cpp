@@ -3,6 +3,8 @@
 // needs attributes (so a bare "<A>" or "<IMG>" is read over). Everything else is skipped.
 #include "site/crawl_page_scan.h"
 
+#include "site/path_index.h"
+
 #include <string_view>
 #include <utility>
 
@@ -139,6 +141,7 @@ void PageScan::CollectLink(std::string link, const std::string& name, std::strin
   if (!link.empty()) {
     link = Cut(ResolveLink(current_folder_, link));
     if (page_link_set_.insert(link).second) {
+      page_.PageLinkHashes.push_back(PathIndex::HashOf(link));  // on the worker thread
       page_.PageLinks.push_back(link);
       page_.PageNames.push_back(name);
     }

@@ -24,6 +24,7 @@ struct ScannedPage {
   std::vector<std::string> LogLines;
   std::vector<std::string> PageLinks;  // resolved targets, each once, in order of appearance
   std::vector<std::string> PageNames;  // entry n: the name that goes with PageLinks entry n
+  std::vector<std::size_t> PageLinkHashes;  // entry n: PathIndex::HashOf(PageLinks[n])
   std::vector<std::string> PagePics;   // resolved pictures, each once
   std::vector<Item> Items;             // named anchors, in document order
 };

@@ -4,11 +4,9 @@
 #include <functional>
 
 namespace check_html {
-namespace {
-
-std::size_t HashOf(std::string_view path) { return std::hash<std::string_view>{}(path); }
-
-}  // namespace
+std::size_t PathIndex::HashOf(std::string_view path) {
+  return std::hash<std::string_view>{}(path);
+}
 
 std::size_t PathIndex::Locate(std::span<const std::string> paths, std::string_view path,
                               std::size_t hash) const {
@@ -21,7 +19,12 @@ std::size_t PathIndex::Locate(std::span<const std::string> paths, std::string_vi
 }
 
 int32_t PathIndex::Find(std::span<const std::string> paths, std::string_view path) const {
-  return slots_[Locate(paths, path, HashOf(path))].entry;
+  return Find(paths, path, HashOf(path));
+}
+
+int32_t PathIndex::Find(std::span<const std::string> paths, std::string_view path,
+                        std::size_t hash) const {
+  return slots_[Locate(paths, path, hash)].entry;
 }
 
 void PathIndex::Add(std::span<const std::string> paths, int32_t entry) {

@@ -17,6 +17,14 @@ class PathIndex {
  public:
   // Each call gets the table the index is of; `paths[entry]` is the entry's path.
   int32_t Find(std::span<const std::string> paths, std::string_view path) const;
+  // The same with the path's hash computed beforehand (by the crawl's workers).
+  int32_t Find(std::span<const std::string> paths, std::string_view path,
+               std::size_t hash) const;
+  // Starts loading the slot a lookup of this hash begins at, so that several lookups overlap.
+  void Prefetch(std::size_t hash) const {
+    __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+  }
+  static std::size_t HashOf(std::string_view path);
   // After paths[entry] was appended or took a new path.
   void Add(std::span<const std::string> paths, int32_t entry);
   // Before paths[entry] changes.

@@ -29,8 +29,8 @@ int32_t SiteDatabase::AddFile(std::string path, int32_t linked_from, std::string
   files_.push_back(std::move(path));
   file_index_.Add(files_, i);
   titles_.emplace_back();
-  FileRec& record = file_records_.emplace_back();
-  record.LinkedFrom.push_back({linked_from, anchors_.Keep(anchor.substr(0, kAnchorCapacity))});
+  file_records_.emplace_back();
+  PutLinkedFrom(i, linked_from, anchor);
   return i;
 }
 
@@ -72,8 +72,31 @@ void SiteDatabase::AppendLinksTo(int32_t page, int32_t target) {
 
 void SiteDatabase::AppendLinkedFrom(int32_t target, int32_t page, std::string_view anchor) {
   CheckIndex(target, file_records_.size(), "file");
-  file_records_[static_cast<std::size_t>(target)].LinkedFrom.push_back(
-      {page, anchors_.Keep(anchor.substr(0, kAnchorCapacity))});
+  PutLinkedFrom(target, page, anchor);
+}
+
+void SiteDatabase::PutLinkedFrom(int32_t target, int32_t page, std::string_view anchor) {
+  LinkNode node{page, anchors_.Keep(anchor.substr(0, kAnchorCapacity))};
+  if (deferring_) {
+    pending_.push_back({target, node});
+  } else {
+    file_records_[static_cast<std::size_t>(target)].LinkedFrom.push_back(node);
+  }
+}
+
+void SiteDatabase::DeferLinkedFrom() { deferring_ = true; }
+
+void SiteDatabase::SettleLinkedFrom() {
+  deferring_ = false;
+  std::vector<std::size_t> counts(file_records_.size());
+  for (const PendingLink& link : pending_) ++counts[static_cast<std::size_t>(link.target)];
+  for (std::size_t i = 0; i < counts.size(); ++i) {
+    file_records_[i].LinkedFrom.reserve(file_records_[i].LinkedFrom.size() + counts[i]);
+  }
+  for (const PendingLink& link : pending_) {
+    file_records_[static_cast<std::size_t>(link.target)].LinkedFrom.push_back(link.node);
+  }
+  std::vector<PendingLink>().swap(pending_);
 }
 
 void SiteDatabase::AppendPic(int32_t page, int32_t picture) {

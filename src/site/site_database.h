@@ -64,6 +64,11 @@ class SiteDatabase {
 
   // Index of the first (lowest) Files entry equal to `path`, 0 when there is none.
   int32_t FindFile(std::string_view path) const;
+  // The same with the path's PathIndex::HashOf, after PrefetchFile of it for a batch of paths.
+  int32_t FindFile(std::string_view path, std::size_t hash) const {
+    return file_index_.Find(files_, path, hash);
+  }
+  void PrefetchFile(std::size_t hash) const { file_index_.Prefetch(hash); }
   // Appends `path` (the caller has looked it up) with an empty title and a record whose
   // LinkedFrom list holds the one node (linked_from, anchor); returns its index.
   int32_t AddFile(std::string path, int32_t linked_from, std::string_view anchor);
@@ -82,6 +87,12 @@ class SiteDatabase {
   // Tail appends to the link lists; indexes must name existing entries.
   void AppendLinksTo(int32_t page, int32_t target);
   void AppendLinkedFrom(int32_t target, int32_t page, std::string_view anchor);
+  // Between these two, LinkedFrom nodes (of AddFile and AppendLinkedFrom) are collected in
+  // order and put into their lists at the end in one pass, with the same result: appending to
+  // a far-away page's list for every link is the crawl's costliest memory access on a big site.
+  // Nothing may read LinkedFrom lists in between.
+  void DeferLinkedFrom();
+  void SettleLinkedFrom();
   void AppendPic(int32_t page, int32_t picture);
   void AppendUsedBy(int32_t picture, int32_t page);
 
@@ -109,6 +120,15 @@ class SiteDatabase {
 
   std::vector<std::string> folders_;
   std::unordered_set<std::string, TextHash, std::equal_to<>> folder_set_;
+
+  void PutLinkedFrom(int32_t target, int32_t page, std::string_view anchor);
+
+  struct PendingLink {
+    int32_t target;
+    LinkNode node;
+  };
+  bool deferring_ = false;
+  std::vector<PendingLink> pending_;
 
   ItemChain items_;
   AnchorPool anchors_;  // the LinkedFrom anchors, cut to the 63 characters a node holds

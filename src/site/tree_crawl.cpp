@@ -38,8 +38,15 @@ TreeCrawl::TreeCrawl(THTML_Thread& run)
 void TreeCrawl::Run(const std::string& start_file) {
   std::string start = start_file;
   BackToSlash(start);
-  db_.AddFile(std::move(start), 0, "");
-  for (int32_t i = 1; i <= db_.FileCount() && !run_.Stopped(); ++i) VisitFile(i);
+  db_.DeferLinkedFrom();
+  try {
+    db_.AddFile(std::move(start), 0, "");
+    for (int32_t i = 1; i <= db_.FileCount() && !run_.Stopped(); ++i) VisitFile(i);
+  } catch (...) {
+    db_.SettleLinkedFrom();
+    throw;
+  }
+  db_.SettleLinkedFrom();
   db_.Items().InsertItems(std::move(items_));
   MarkMissingTargets();
 }
@@ -98,8 +105,9 @@ void TreeCrawl::StorePagePictures(int32_t i, VisitResult& visit) {
 // A new target joins Files at the end and is visited when the loop reaches it.
 void TreeCrawl::StorePageLinks(int32_t i, ScannedPage& page) {
   db_.FileRecords()[static_cast<std::size_t>(i)].LinksTo.reserve(page.PageLinks.size());
+  for (std::size_t hash : page.PageLinkHashes) db_.PrefetchFile(hash);
   for (std::size_t n = 0; n < page.PageLinks.size(); ++n) {
-    int32_t k = db_.FindFile(page.PageLinks[n]);
+    int32_t k = db_.FindFile(page.PageLinks[n], page.PageLinkHashes[n]);
     if (k != 0) {
       db_.AppendLinkedFrom(k, i, page.PageNames[n]);
     } else {
