@@ -106,21 +106,27 @@ std::string ResolveLink(std::string_view folder_in, std::string_view link_in) {
   return folder + std::string(reversed_rel.rbegin(), reversed_rel.rend());
 }
 
-std::string RelativeFrom(std::string_view page_in, std::string_view target_in) {
-  const std::string page = BackToSlashCopy(page_in);
-  const std::string target = BackToSlashCopy(target_in);
-  // 0-based: `start` is where the relative part begins. The last character of the target is
-  // never taken as the end of the common part.
+namespace {
+
+// A character in the tables' form: "/" for "\", lower case.
+char TableChar(char c) { return c == '\\' ? '/' : ToLower1252(c); }
+
+}  // namespace
+
+std::string RelativeFrom(std::string_view page, std::string_view target) {
+  // Compared and copied in the tables' form. 0-based: `start` is where the relative part
+  // begins. The last character of the target is never taken as the end of the common part.
   std::size_t start = 0;
   for (std::size_t i = 0; i + 1 < target.size(); ++i) {
-    if (i >= page.size() || target[i] != page[i]) break;
-    if (target[i] == '/') start = i + 1;
+    if (i >= page.size() || TableChar(target[i]) != TableChar(page[i])) break;
+    if (TableChar(target[i]) == '/') start = i + 1;
   }
   std::string rel;
   for (std::size_t i = start; i < page.size(); ++i) {
-    if (page[i] == '/') rel += "../";
+    if (TableChar(page[i]) == '/') rel += "../";
   }
-  rel.append(target, start);
+  rel.reserve(rel.size() + target.size() - std::min(start, target.size()));
+  for (std::size_t i = start; i < target.size(); ++i) rel += TableChar(target[i]);
   return rel;
 }
 
@@ -130,10 +136,13 @@ std::string RelativePath(std::string_view target, std::string_view base) {
   return rel;
 }
 
+// Called for every reference of the list pages: the external test needs only the first
+// seven characters in lower case.
 std::string ReportLink(std::string_view path, std::string_view save_dir) {
-  std::string lower = LowerCase(path);
-  if (IsExternalShort(lower)) return lower;
-  return "../" + RelativePath(path, save_dir);
+  if (IsExternalShort(LowerCase(path.substr(0, 7)))) return LowerCase(path);
+  std::string link = "../";
+  link += RelativePath(path, save_dir);
+  return link;
 }
 
 bool MayFollow(std::string_view path_in, std::string_view save_dir, bool look_for_subpath) {
