@@ -32,9 +32,11 @@ std::string Bracketed(const std::string& tag) { return "<" + tag + ">"; }
 
 void Anchor(PageRewrite& page) { HandleAnchor(page, page.text, page.tag); }
 
-void Body(PageRewrite& page) {
+// The rows whose tag has a handler of its own: the text in front of the tag, then the handler.
+template <void (*Handle)(PageRewrite&, const std::string&)>
+void TextThen(PageRewrite& page) {
   page.writer.WriteText(page.text);
-  HandleBody(page, page.tag);
+  Handle(page, page.tag);
 }
 
 void Div(PageRewrite& page) {
@@ -48,16 +50,6 @@ void Div(PageRewrite& page) {
   } else {
     page.writer.WriteOwnLine(Bracketed(page.tag));
   }
-}
-
-void Frame(PageRewrite& page) {
-  page.writer.WriteText(page.text);
-  HandleFrame(page, page.tag);
-}
-
-void Image(PageRewrite& page) {
-  page.writer.WriteText(page.text);
-  HandleImage(page, page.tag);
 }
 
 void HouseRule(PageRewrite& page) {
@@ -87,21 +79,6 @@ void NoFrames(PageRewrite& page) {
   page.InNoFrames = true;
   page.writer.WriteText(page.text);
   page.writer.WriteText(Bracketed(page.tag));
-}
-
-void Link(PageRewrite& page) {
-  page.writer.WriteText(page.text);
-  HandleStylesheet(page, page.tag);
-}
-
-void Script(PageRewrite& page) {
-  page.writer.WriteText(page.text);
-  HandleScript(page, page.tag);
-}
-
-void Table(PageRewrite& page) {
-  page.writer.WriteText(page.text);
-  HandleTable(page, page.tag);
 }
 
 void Html(PageRewrite& page) {
@@ -162,13 +139,13 @@ struct Row {
 // The first row whose prefix the tag begins with wins; the order decides ("frame" also takes
 // frameset tags, "!--" comes before "!DOCTYPE HTML").
 constexpr Row kMainPass[] = {
-    {"a ", Anchor},         {"body", Body},
+    {"a ", Anchor},         {"body", TextThen<HandleBody>},
     {"!--", WriteComment},  {"pre", WritePre},
-    {"div ", Div},          {"frame", Frame},
-    {"img ", Image},        {kHouseRule, HouseRule},
+    {"div ", Div},          {"frame", TextThen<HandleFrame>},
+    {"img ", TextThen<HandleImage>}, {kHouseRule, HouseRule},
     {"meta ", Meta},        {"mtext", MathText},
-    {"noframes", NoFrames}, {"link ", Link},
-    {"script", Script},     {"table", Table},
+    {"noframes", NoFrames}, {"link ", TextThen<HandleStylesheet>},
+    {"script", TextThen<HandleScript>}, {"table", TextThen<HandleTable>},
     {"html", Html},         {"math", Math},
     {"!DOCTYPE HTML", Doctype}, {"/noframes", EndNoFrames},
     {"/body", EndBody},     {"/html", EndHtml},
