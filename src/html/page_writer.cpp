@@ -27,7 +27,8 @@ bool IsBreakPoint(std::string_view line, size_t p) {
 }
 
 // The 1-based cut position (the line keeps bytes 1..cut), or 0 when the line stays long.
-size_t FindCut(std::string_view line) {
+// Blanks are looked for from `blank_from` on when the caller knows none stands before it.
+size_t FindCut(std::string_view line, size_t blank_from) {
   for (size_t p = kLastEarlyBreak; p >= kFirstEarlyBreak; --p) {
     if (IsBreakPoint(line, p)) return p - 1;
   }
@@ -35,7 +36,7 @@ size_t FindCut(std::string_view line) {
   for (size_t p = kFirstLateBreak; p <= last_late; ++p) {
     if (IsBreakPoint(line, p)) return p - 1;
   }
-  for (size_t p = kFirstBlankCut; p <= line.size(); ++p) {
+  for (size_t p = std::max(kFirstBlankCut, blank_from); p <= line.size(); ++p) {
     if (IsBlank(line[p - 1])) return p;
   }
   return 0;
@@ -51,15 +52,20 @@ void PageWriter::BeginOutput(std::string name) {
   out_name_ = std::move(name);
   out_text_.clear();
   out_line_.clear();
+  blank_search_from_ = 0;
 }
 
 void PageWriter::BreakLongLine() {
   while (out_line_.size() > kMaxLine) {
-    const size_t cut = FindCut(out_line_);
-    if (cut == 0) return;  // no place to break: the rest stays long
+    const size_t cut = FindCut(out_line_, blank_search_from_);
+    if (cut == 0) {  // no place to break: the rest stays long
+      blank_search_from_ = out_line_.size() + 1;
+      return;
+    }
     out_text_.append(out_line_, 0, cut);
     out_text_ += '\n';
     out_line_.erase(0, cut);
+    blank_search_from_ = 0;
   }
 }
 
@@ -67,6 +73,7 @@ void PageWriter::EndPendingLine() {
   out_text_ += out_line_;
   out_text_ += '\n';
   out_line_.clear();
+  blank_search_from_ = 0;
 }
 
 void PageWriter::WriteText(std::string_view text) {
@@ -87,6 +94,7 @@ void PageWriter::WriteOwnLine(std::string_view text) {
 void PageWriter::WriteRaw(std::string_view text) {
   if (!HoldsOnlyTrimmed(out_line_)) EndPendingLine();
   out_line_.clear();
+  blank_search_from_ = 0;
   out_text_ += text;
 }
 

@@ -50,6 +50,9 @@ class PageWriter {
   std::string out_name_;
   std::string out_text_;
   std::string out_line_;
+  // Where the search for a blank cut goes on (1-based; 0: from column 120). A long line
+  // without blanks is searched once, not again from column 120 for every piece appended.
+  size_t blank_search_from_ = 0;
 };
 
 }  // namespace check_html
