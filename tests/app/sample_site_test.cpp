@@ -2,75 +2,20 @@
 // reports under tests/data/sample_site were checked by hand against the sample pages.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <map>
-#include <sstream>
-
-#include "../platform/temp_folder.h"
-#include "app/batch_run.h"
-#include "shell/options.h"
+#include "sample_site_run.h"
 
 namespace check_html {
 namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kSource = CHECK_HTML_SOURCE_DIR;
-
-std::string ReadWhole(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// Every file below `root` with its bytes, by path relative to `root`.
-std::map<std::string, std::string> Snapshot(const fs::path& root) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : fs::recursive_directory_iterator(root)) {
-    if (entry.is_regular_file()) {
-      files[fs::relative(entry.path(), root).generic_string()] = ReadWhole(entry.path());
-    }
-  }
-  return files;
-}
-
-class SampleSite : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ResetOptions();
-    fs::copy(kSource / "examples/site", site_.Path(), fs::copy_options::recursive);
-  }
-  void TearDown() override {
-    std::fclose(out_);
-    std::fclose(err_);
-    ResetOptions();
-  }
-
-  int Run(std::vector<std::string> extra) {
-    const std::string check = site_.Path() + "/zq/html/check";
-    std::vector<std::string> args = {"--batch", "--quiet", "--start",
-                                     site_.Path() + "/zq/html/start.html", "--out", check,
-                                     "--settings-dir", check, "--today", "06.12.26"};
-    args.insert(args.end(), extra.begin(), extra.end());
-    return RunBatch(ParseCommandLine(args).options, out_, err_);
-  }
-  fs::path Html() const { return fs::path(site_.Path()) / "zq/html"; }
-
-  TempFolder site_;
-  std::FILE* out_ = std::tmpfile();
-  std::FILE* err_ = std::tmpfile();
-};
+using SampleSite = SampleSiteRun;
 
 TEST_F(SampleSite, ALinkCheckWritesTheThreeReportsAndChangesNothingElse) {
   const auto before = Snapshot(Html());
   ASSERT_EQ(Run({"--check-only"}), kExitRunEnded);
   for (const char* report : {"zq_check.html", "zq_bad.html", "zq_dum.html"}) {
-    EXPECT_EQ(ReadWhole(Html() / "check" / report),
-              ReadWhole(kSource / "tests/data/sample_site" / report))
-        << report;
+    EXPECT_EQ(ReadWhole(Html() / "check" / report), ReadWhole(kExpected / report)) << report;
   }
   auto after = Snapshot(Html());
   for (const char* report : {"check/zq_check.html", "check/zq_bad.html", "check/zq_dum.html"}) {
@@ -86,9 +31,7 @@ TEST_F(SampleSite, AHandWrittenModeRunWritesTheListPagesAsChecked) {
   ASSERT_EQ(Run({"--set", "tex_html=0"}), kExitRunEnded);
   for (const char* list : {"zq_index.html", "zq_index_ge.html", "zq_index_en.html", "zq_name.html",
                            "zq_abk.html", "zq_transl.html", "overview_main.html", "zq_new.html"}) {
-    EXPECT_EQ(ReadWhole(Html() / "check" / list),
-              ReadWhole(kSource / "tests/data/sample_site/lists" / list))
-        << list;
+    EXPECT_EQ(ReadWhole(Html() / "check" / list), ReadWhole(kExpected / "lists" / list)) << list;
   }
 }
 
@@ -102,8 +45,7 @@ TEST_F(SampleSite, AHandWrittenModeRunRewritesThePagesAsChecked) {
         "kap02/basics/daempfung.html", "kap01/exercise/loesung1.html",
         "kap02/illustr/messung/pendelmessung.html", "kap01/advanced/impulsse1.html",
         "kap02/backbone/r2_1.html"}) {
-    EXPECT_EQ(ReadWhole(Html() / page),
-              ReadWhole(kSource / "tests/data/sample_site/rewrite_handwritten" / page))
+    EXPECT_EQ(ReadWhole(Html() / page), ReadWhole(kExpected / "rewrite_handwritten" / page))
         << page;
     fs::path old_name = original / page;
     if (!fs::exists(old_name)) old_name.replace_extension(".htm");
@@ -121,9 +63,7 @@ TEST_F(SampleSite, AConverterModeRunRewritesThePagesAsChecked) {
   for (const char* page :
        {"kap04/backbone/r_se1.html", "kap04/backbone/r_li1.html", "kap04/backbone/r_su2.html",
         "kap04/backbone/r_.html", "kap01/advanced/impulsse2.html", "kap01/illustr/kraft.html"}) {
-    EXPECT_EQ(ReadWhole(Html() / page),
-              ReadWhole(kSource / "tests/data/sample_site/rewrite_converter" / page))
-        << page;
+    EXPECT_EQ(ReadWhole(Html() / page), ReadWhole(kExpected / "rewrite_converter" / page)) << page;
   }
 }
 
@@ -142,10 +82,8 @@ TEST_F(SampleSite, BakClearDeletesBackupsInScannedFolders) {
 TEST_F(SampleSite, AMissingReferenceListFolderEndsTheRunWithAFileError) {
   fs::remove_all(Html() / "../pdf_split");
   EXPECT_EQ(Run({}), kExitFileError);
-  std::rewind(out_);
-  char line[512] = {};
   std::string log;
-  while (std::fgets(line, sizeof line, out_) != nullptr) log += line;
+  for (const std::string& line : LogLines()) log += line + "\n";
   EXPECT_NE(log.find("!!!"), std::string::npos) << log;
 }
 

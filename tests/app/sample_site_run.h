@@ -1,0 +1,90 @@
+// Batch runs over a temporary copy of the bundled sample site, for the end-to-end tests that
+// compare what a run wrote with the hand-checked files under tests/data/sample_site.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "../platform/temp_folder.h"
+#include "app/batch_run.h"
+#include "shell/options.h"
+
+namespace check_html {
+
+inline const std::filesystem::path kSource = CHECK_HTML_SOURCE_DIR;
+inline const std::filesystem::path kExpected = kSource / "tests/data/sample_site";
+
+inline std::string ReadWhole(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Every file below `root` with its bytes, by path relative to `root`.
+inline std::map<std::string, std::string> Snapshot(const std::filesystem::path& root) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+    if (entry.is_regular_file()) {
+      files[std::filesystem::relative(entry.path(), root).generic_string()] =
+          ReadWhole(entry.path());
+    }
+  }
+  return files;
+}
+
+// Copies examples/site to a temporary folder; Run starts a batch run over the copy with the
+// output and settings folder zq/html/check, no settings file and the date 06.12.26.
+class SampleSiteRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetOptions();
+    std::filesystem::copy(kSource / "examples/site", site_.Path(),
+                          std::filesystem::copy_options::recursive);
+  }
+  void TearDown() override {
+    std::fclose(out_);
+    std::fclose(err_);
+    ResetOptions();
+  }
+
+  // `start` is the start page below zq/html.
+  int Run(std::vector<std::string> extra, const std::string& start = "start.html") {
+    const std::string check = Html().string() + "/check";
+    std::vector<std::string> args = {"--batch", "--quiet", "--start", Html().string() + "/" + start,
+                                     "--out", check, "--settings-dir", check, "--today",
+                                     "06.12.26"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return RunBatch(ParseCommandLine(args).options, out_, err_);
+  }
+  std::filesystem::path Html() const { return std::filesystem::path(site_.Path()) / "zq/html"; }
+
+  // The log lines the run wrote, in order.
+  std::vector<std::string> LogLines() const {
+    std::rewind(out_);
+    std::vector<std::string> lines;
+    std::string line;
+    for (int c = std::fgetc(out_); c != EOF; c = std::fgetc(out_)) {
+      if (c != '\n') {
+        line += static_cast<char>(c);
+        continue;
+      }
+      lines.push_back(line);
+      line.clear();
+    }
+    return lines;
+  }
+
+  TempFolder site_;
+  std::FILE* out_ = std::tmpfile();
+  std::FILE* err_ = std::tmpfile();
+};
+
+}  // namespace check_html
