@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "../site/report_run.h"
-#include "lists/chapter_bars.h"
 #include "lists/chapter_page.h"
 #include "rewrite/button_templates.h"
 #include "shell/start_run.h"
@@ -15,6 +14,7 @@ namespace check_html {
 namespace {
 
 constexpr const char* kKap1 = "d:\\site\\kap01\\backbone\\";
+constexpr const char* kFooter = "<P CLASS=\"footer\">Author: Brisco, Kesta</P></BODY></HTML>";
 
 class ChapterTest : public ReportTest {
  protected:
@@ -34,34 +34,6 @@ class ChapterTest : public ReportTest {
   }
 };
 
-// The bar as the chapter pages show it; without a PDF file it is the contents page's bar.
-std::string Bar(const std::string& back, const std::string& forward, const std::string& pdf) {
-  const std::string forward_cell =
-      "SRC=\"../../styles/weiter.png\" ALT=\"Forward\" TITLE=\"Forward\" BORDER=\"0\" "
-      "HSPACE=\"15\" WIDTH=\"27\" HEIGHT=\"28\"></A></TD>";
-  return CrLfLines(
-             {"", "<HR SIZE=\"3\" NOSHADE=\"NOSHADE\" COLOR=\"#010101\">", "<TABLE BORDER=\"0\">",
-              "<TR>",
-              "<TD VALIGN=\"MIDDLE\"><A HREF=\"../../index.html\" TARGET=\"_top\" "
-              "ONCLICK=\"javascript: document.cookie='UXLL='+document.location.href+"
-              "';path=/;SameSite=Lax'\"><IMG",
-              "SRC=\"../../styles/index.png\" ALT=\"With frame\" TITLE=\"With frame\" BORDER=\"0\" "
-              "HSPACE=\"15\" WIDTH=\"27\" HEIGHT=\"28\"></A></TD>",
-              "<TD VALIGN=\"MIDDLE\"><A id=\"go_ba_ck\" HREF=\"" + back + "\"><IMG",
-              "SRC=\"../../styles/zurueck.png\" ALT=\"Back\" TITLE=\"Back\" BORDER=\"0\" "
-              "HSPACE=\"15\" WIDTH=\"27\" HEIGHT=\"28\"></A></TD>",
-              "<TD VALIGN=\"MIDDLE\"><A id=\"go_for_ward\" HREF=\"" + forward + "\"><IMG"}) +
-         (pdf.empty()
-              ? CrLfLines({forward_cell + "</TR></TABLE>",
-                           "<P CLASS=\"footer\">Author: Brisco, Kesta</P></BODY></HTML>"})
-              : CrLfLines({forward_cell,
-                           "<TD VALIGN=\"MIDDLE\" WIDTH=\"120\" ALIGN=\"RIGHT\"><A HREF=\"" + pdf +
-                               "\"><IMG",
-                           "SRC=\"../../styles/pdf_logo.png\" ALT=\"as PDF\" TITLE=\"as PDF\" "
-                           "BORDER=\"0\" WIDTH=\"40\" HEIGHT=\"40\"></A></TD></TR></TABLE>",
-                           "<P CLASS=\"footer\">Author: Brisco, Kesta</P></BODY></HTML>", "   "}));
-}
-
 TEST_F(ChapterTest, BindsTheChaptersIntoOneChainAndListsTheirHeadings) {
   const std::string kap1 = kKap1, kap2 = "d:\\site\\kap02\\backbone\\";
   const std::string r1_1 =
@@ -74,49 +46,63 @@ TEST_F(ChapterTest, BindsTheChaptersIntoOneChainAndListsTheirHeadings) {
   files.AddFile(kap2 + "r2.html", "");
   BuildChapterContents(run, kap1 + "r1.html");
 
-  EXPECT_EQ(Written(kap1 + "r1_1.html"),
-            "<HTML><BODY><h2>Forces</h2> <P>Text</P>" + Bar("r1.html", "r1_2.html", "r1_1.pdf"));
+  EXPECT_EQ(
+      Written(kap1 + "r1_1.html"),
+      CrLfLines({"<HTML><BODY><h2>Forces</h2> <P>Text</P>",
+                 "<HR SIZE=\"3\" NOSHADE=\"NOSHADE\" COLOR=\"#010101\">", "<TABLE BORDER=\"0\">",
+                 "<TR>",
+                 "<TD VALIGN=\"MIDDLE\"><A HREF=\"../../index.html\" TARGET=\"_top\" "
+                 "ONCLICK=\"javascript: document.cookie='UXLL='+document.location.href+"
+                 "';path=/;SameSite=Lax'\"><IMG",
+                 "SRC=\"../../styles/index.png\" ALT=\"With frame\" TITLE=\"With frame\" "
+                 "BORDER=\"0\" HSPACE=\"15\" WIDTH=\"27\" HEIGHT=\"28\"></A></TD>",
+                 "<TD VALIGN=\"MIDDLE\"><A id=\"go_ba_ck\" HREF=\"r1.html\"><IMG",
+                 "SRC=\"../../styles/zurueck.png\" ALT=\"Back\" TITLE=\"Back\" BORDER=\"0\" "
+                 "HSPACE=\"15\" WIDTH=\"27\" HEIGHT=\"28\"></A></TD>",
+                 "<TD VALIGN=\"MIDDLE\"><A id=\"go_for_ward\" HREF=\"r1_2.html\"><IMG",
+                 "SRC=\"../../styles/weiter.png\" ALT=\"Forward\" TITLE=\"Forward\" BORDER=\"0\" "
+                 "HSPACE=\"15\" WIDTH=\"27\" HEIGHT=\"28\"></A></TD>",
+                 "<TD VALIGN=\"MIDDLE\" WIDTH=\"120\" ALIGN=\"RIGHT\"><A HREF=\"r1_1.pdf\"><IMG",
+                 "SRC=\"../../styles/pdf_logo.png\" ALT=\"as PDF\" TITLE=\"as PDF\" BORDER=\"0\" "
+                 "WIDTH=\"40\" HEIGHT=\"40\"></A></TD></TR></TABLE>",
+                 kFooter, "   "}));
   EXPECT_EQ(Written(kap1 + "r1_1.bak"), r1_1);
-  EXPECT_EQ(Written(kap1 + "r1.html"),
+  // The contents page: its head and heading lines, then the bar without the PDF cell.
+  const std::string contents = Written(kap1 + "r1.html");
+  EXPECT_EQ(contents.substr(0, contents.find("<HR")),
             CrLfLines({"<HTML lang=\"en\">", "<HEAD>", "<TITLE>Contents of Chapter 1</TITLE>",
                        "<LINK HREF=\"../styles/kap_s.css\" REL=\"stylesheet\" TITLE=\"zq\" "
                        "TYPE=\"text/css\"></HEAD>",
                        "<BODY>", "<H2><A HREF=\"r1_1.html\" CLASS=\"A2\">Forces</A></h2>",
-                       "<H3><A HREF=\"r1_2.html\" CLASS=\"A3\">Power</A></H3>"}) +
-                Bar("../../index.html\" TARGET=\"_top", "r1_1.html", ""));
-  EXPECT_EQ(Targets(kap1 + "r1_2.html"), "r1_1.html ../../kap02/backbone/r2.html");
-  EXPECT_EQ(Targets(kap2 + "r2.html"), "../../kap01/backbone/r1_2.html " + HomeLink);
+                       "<H3><A HREF=\"r1_2.html\" CLASS=\"A3\">Power</A></H3>", ""}));
+  EXPECT_EQ(contents.substr(contents.find("HEIGHT=\"28\"></A></TD></TR>")),
+            CrLfLines({"HEIGHT=\"28\"></A></TD></TR></TABLE>", kFooter}));
+  for (const auto& [page, targets] :
+       {std::pair{kap1 + "r1.html", HomeLink + " r1_1.html"},
+        std::pair{kap1 + "r1_2.html", std::string("r1_1.html ../../kap02/backbone/r2.html")},
+        std::pair{kap2 + "r2.html", "../../kap01/backbone/r1_2.html " + HomeLink}}) {
+    EXPECT_EQ(Targets(page), targets) << page;
+  }
   EXPECT_EQ(BackboneList.Snapshot(),
             (std::vector<std::string>{"Kesta", kap1 + "r1.html", kap1 + "r1_1.html",
                                       kap1 + "r1_2.html", kap2 + "r2.html"}));
-  EXPECT_EQ(front_end.Events(),
-            (std::vector<std::string>{"status check File " + kap1 + "r1_1.html",
-                                      "status check File " + kap1 + "r1_2.html"}));
+  EXPECT_EQ(front_end.Events().back(), "status check File " + kap1 + "r1_2.html");
 }
 
+// Chapter 1 has no page but its contents page; the next nine chapters have one page each.
 TEST_F(ChapterTest, TheChapterAfterChapter9HasTheIdAAndTheNumber10) {
+  Set_to_English = false;
   files.AddFolder("d:/site/kap01/backbone");
   for (const char id : std::string("23456789a")) {
-    files.AddFile(std::string("d:\\site\\kap0") + id + "\\backbone\\r" + id + "_1.html", "");
+    files.AddFile(std::string("d:/site/kap0") + id + "/backbone/r" + id + "_1.html", "");
   }
   BuildChapterContents(run, std::string(kKap1) + "r1.html");
-  const std::string ra = Written("d:\\site\\kap0a\\backbone\\ra.html");
-  EXPECT_NE(ra.find("<TITLE>Contents of Chapter 10</TITLE>"), std::string::npos);
-  EXPECT_EQ(Targets("d:\\site\\kap0a\\backbone\\ra.html"),
-            "../../kap09/backbone/r9_1.html ra_1.html");
-  EXPECT_EQ(Targets("d:\\site\\kap09\\backbone\\r9_1.html"),
-            "r9.html ../../kap0a/backbone/ra.html");
+  const std::string ra = "d:\\site\\kap0a\\backbone\\ra.html";
+  EXPECT_NE(Written(ra).find("<TITLE>Inhalt von Kapitel 10</TITLE>"), std::string::npos);
+  EXPECT_EQ(Targets(std::string(kKap1) + "r1.html"), HomeLink + " ../../kap02/backbone/r2.html");
+  EXPECT_EQ(Targets(ra), "../../kap09/backbone/r9_1.html ra_1.html");
+  EXPECT_EQ(Targets("d:/site/kap09/backbone/r9_1.html"), "r9.html ../../kap0a/backbone/ra.html");
   EXPECT_EQ(BackboneList.Count(), 19);
-}
-
-TEST_F(ChapterTest, AChapterWithoutPagesGetsItsContentsPageInGerman) {
-  Set_to_English = false;
-  files.AddFolder("d:/site/kap01");
-  BuildChapterContents(run, "d:\\site\\kap01\\start.html");
-  const std::string page = Written("d:\\site\\kap01\\r1.html");
-  EXPECT_NE(page.find("<TITLE>Inhalt von Kapitel 1</TITLE>"), std::string::npos);
-  EXPECT_NE(page.find("ALT=\"Zurueck\" TITLE=\"Zurueck\""), std::string::npos);
-  EXPECT_EQ(Targets("d:\\site\\kap01\\r1.html"), HomeLink + " " + HomeLink);
 }
 
 TEST_F(ChapterTest, APageIsCopiedUpToItsOldBarOrBodyEndAndNeverLosesText) {
@@ -139,36 +125,15 @@ TEST_F(ChapterTest, APageIsCopiedUpToItsOldBarOrBodyEndAndNeverLosesText) {
     EXPECT_EQ(written.substr(0, written.find("\r\n")), c.copy) << c.page;
     EXPECT_EQ(contents.Bytes(), c.contents) << c.page;
     EXPECT_EQ(Written("d:/s/p.bak"), c.page);
+    EXPECT_NE(written.find("<A HREF=\"p.pdf\"><IMG"), std::string::npos);
   }
 }
 
-TEST(ChapterNames, BackupAndPdfNamesReplaceTheExtension) {
-  EXPECT_EQ(ChapterBakName("d:\\k\\r1.html") + " " + ChapterBakName("r1_2.htm"),
-            "d:\\k\\r1.bak r1_2.bak");
-  EXPECT_EQ(ChapterPdfName("d:\\k\\r1_2.html") + " " + ChapterPdfName("d:/k/r1_3.HTM"),
-            "r1_2.pdf r1_3.pdf");
-}
-
-// Stops the run when the first page is shown, as a user pressing Stop would.
-class StopAtFirstPage : public RecordingFrontEnd {
- public:
-  void ShowStatus(const std::string& text) override {
-    RecordingFrontEnd::ShowStatus(text);
-    if (run != nullptr) run->RequestStop();
-  }
-  THTML_Thread* run = nullptr;
-};
-
-TEST_F(ChapterTest, AStopEndsThePassBetweenPagesAndLeavesTheRestAsItWas) {
-  StopAtFirstPage stopper;
-  THTML_Thread stopped_run(stopper, files);
-  stopper.run = &stopped_run;
-  const std::string kap1 = kKap1;
-  for (const char* page : {"r1_1.html", "r1_2.html"}) files.AddFile(kap1 + page, "<P>x</HTML>");
-  BuildChapterContents(stopped_run, kap1 + "r1.html");
-  EXPECT_EQ(Targets(kap1 + "r1_1.html"), "r1.html r1_2.html");
-  EXPECT_EQ(Written(kap1 + "r1_2.html"), "<P>x</HTML>");
-  EXPECT_FALSE(files.Contents(kap1 + "r1.html"));
+TEST_F(ChapterTest, AStopRequestLeavesTheRemainingPagesAndTheContentsPageAsTheyWere) {
+  files.AddFile(std::string(kKap1) + "r1_1.html", "<P>x</HTML>");
+  run.RequestStop();
+  BuildChapterContents(run, std::string(kKap1) + "r1.html");
+  EXPECT_EQ(files.Files(), std::vector<std::string>{"d:/site/kap01/backbone/r1_1.html"});
 }
 
 }  // namespace
