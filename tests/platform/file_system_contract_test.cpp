@@ -1,4 +1,5 @@
-// The disk and the in-memory file systems must agree: each case runs on both.
+// The disk and the in-memory file systems must agree: each case runs on both. The file masks
+// they list by are tested first.
 #include <sys/stat.h>
 
 #include <tuple>
@@ -13,6 +14,23 @@ namespace check_html {
 namespace {
 
 using Names = std::vector<std::string>;
+
+TEST(FileMask, MatchesWindowsWildcardsOnLongNamesIgnoringCase) {
+  const std::tuple<const char*, const char*, bool> cases[] = {
+      {"index.htm", "*.htm;*.html", true}, {"INDEX.HTML", "*.htm;*.html", true},
+      {"x.html", "*.htm", false},  // no 8.3 short names on this system
+      {"x.htm.bak", "*.htm", false},  {"a.b.htm", "*.htm", true},
+      {"README", "*.*", true},  // "*.*" matches names without a dot as well
+      {"index", "index.*", true},     {"indexes", "index.*", false},
+      {"p1.htm", "p?.htm", true},     {"p.htm", "p?.htm", false},
+      {"\xC4rger.htm", "\xE4*.HTM", true}, {"abcabd", "*abd", true},
+      {"x.gif", " *.png ; *.gif ", true},  // blanks around masks do not count
+      {"x.gif", "*.png;;", false},    {"anything", "", false},
+  };
+  for (const auto& [name, mask, matches] : cases) {
+    EXPECT_EQ(MatchesMask(name, mask), matches) << name << " against " << mask;
+  }
+}
 
 class FileSystemContract : public testing::TestWithParam<bool> {
  protected:
