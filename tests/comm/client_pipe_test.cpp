@@ -52,18 +52,11 @@ TTestComp Answer(int32_t code) {
   return answer;
 }
 
-// The PCode of the result, or the error's text.
-std::string Wait(TClientPipe& client) {
-  std::unique_ptr<TComponent> result;
-  const std::string error = ErrorOf([&] { client.ExecuteWait(MakeTestRequest(-1, 0), result); });
-  return result ? "PCode " + std::to_string(dynamic_cast<TTestComp&>(*result).PCode) : error;
-}
-
 TEST(ClientPipe, RefusesRequestsWhileInactiveAndReportsAMissingServer) {
   PipeFolderForTest folder;
   TClientPipe client(RunInline);
   client.SetPipeName("scripted");
-  EXPECT_EQ(Wait(client), "Client pipe is not active");
+  EXPECT_EQ(Ask(client, -1, 0), "Client pipe is not active");
   EXPECT_EQ(ErrorOf([&] { client.SetActive(true); }),
             "WaitNamedPipe failed on \\\\.\\pipe\\scripted. No such file or directory");
   client.ServerName = "elsewhere";
@@ -79,7 +72,7 @@ TEST(ClientPipe, HandlesStrayMalformedAndMissingResultsWithoutWaitingOut) {
     bool active_after;
   } cases[] = {
       {[](int32_t id) { return EncodeMessage(id + 40, Answer(7)) + EncodeMessage(id, Answer(9)); },
-       "PCode 9", "Unable to find transaction 41", true},
+       "9 0 ", "Unable to find transaction 41", true},
       // A count that no list can hold.
       {[](int32_t id) { return EncodeMessage(id, Answer(1), "\x00\x20\x00\x00"s); },
        "Pipe closed before the result of transaction 1", "Invalid data block", false},
@@ -95,12 +88,12 @@ TEST(ClientPipe, HandlesStrayMalformedAndMissingResultsWithoutWaitingOut) {
     client.ResultTimeout = 5000;
     client.SetActive(true);
     const auto started = std::chrono::steady_clock::now();
-    EXPECT_EQ(Wait(client), c.result);
+    EXPECT_EQ(Ask(client, -1, 0), c.result);
     EXPECT_LT(std::chrono::steady_clock::now() - started, 2s) << c.result;
     EXPECT_TRUE(c.logged.empty() || window.WaitForLine(c.logged)) << c.logged;
     EXPECT_EQ(client.Active(), c.active_after) << c.logged;
     if (!c.active_after) {
-      EXPECT_EQ(Wait(client), "Client pipe is not active");
+      EXPECT_EQ(Ask(client, -1, 0), "Client pipe is not active");
     }
     client.SetActive(false);
   }

@@ -5,12 +5,10 @@
 #include <climits>
 #include <string>
 #include <utility>
-#include <vector>
 
-#include "comm/component_registry.h"
-#include "comm/pipe_errors.h"
 #include "comm/test_comp.h"
 #include "comm/text_utf8.h"
+#include "pipe_test_support.h"
 
 namespace check_html {
 namespace {
@@ -28,14 +26,9 @@ std::string TestCompStream(const std::string& properties) {
   return "TPF0\x09TTestComp\x00"s + properties + "\x00\x00"s;
 }
 
-std::string ErrorOf(std::string bytes) {
-  std::string_view input = bytes;
-  try {
-    GetComponent(input);
-  } catch (const EPipeError& error) {
-    return error.what();
-  }
-  return "no error";
+// The error of reading `bytes` as a component, or "no error".
+std::string ReadError(std::string_view bytes) {
+  return ErrorOf([&] { GetComponent(bytes); });
 }
 
 TEST(ComponentStream, WritesARequestAndAnExceptionResultByteForByte) {
@@ -109,7 +102,7 @@ TEST(ComponentStream, RejectsMalformedStreamsWithTheirReason) {
   const std::string valid = Stream(*MakeTestRequest(-2, 7));
   // Cut anywhere, the stream is incomplete.
   for (std::size_t size = 0; size < valid.size(); ++size) {
-    EXPECT_EQ(ErrorOf(valid.substr(0, size)), "Invalid stream format") << size;
+    EXPECT_EQ(ReadError(valid.substr(0, size)), "Invalid stream format") << size;
   }
   const struct {
     std::string bytes;
@@ -126,7 +119,7 @@ TEST(ComponentStream, RejectsMalformedStreamsWithTheirReason) {
       {TestCompStream("\x07Message\x14\x10\x00\x00\x00" "abc"s), "Invalid stream format"},
       {"TPF0\x09TTestComp\x00\x00\x01"s, "Invalid stream format"},  // an owned component
   };
-  for (const auto& c : cases) EXPECT_EQ(ErrorOf(c.bytes), c.error) << c.error;
+  for (const auto& c : cases) EXPECT_EQ(ReadError(c.bytes), c.error) << c.error;
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Support for tests over real pipes: a socket folder of the test's own, a window thread that
-// runs posted calls in order and keeps the log lines, waits that always end, and the program's
-// page lists put back after a test.
+// runs posted calls in order and keeps the log lines, waits that always end, requests of the
+// page-list transfer, and the program's page lists put back after a test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,7 +17,9 @@
 #include <vector>
 
 #include "../platform/temp_folder.h"
+#include "comm/client_pipe.h"
 #include "comm/components.h"
+#include "comm/test_comp.h"
 #include "comm/window_call.h"
 #include "platform/named_pipe.h"
 #include "site/page_lists.h"
@@ -25,19 +27,17 @@
 namespace check_html {
 
 // Points XDG_RUNTIME_DIR at a temporary folder while it lives.
-class PipeFolderForTest {
+class PipeFolderForTest : public TempFolder {
  public:
   PipeFolderForTest() {
     if (const char* old = std::getenv("XDG_RUNTIME_DIR")) old_ = old;
-    setenv("XDG_RUNTIME_DIR", folder_.Path().c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", Path().c_str(), 1);
   }
   ~PipeFolderForTest() {
     old_.empty() ? unsetenv("XDG_RUNTIME_DIR") : setenv("XDG_RUNTIME_DIR", old_.c_str(), 1);
   }
-  std::string Path() const { return folder_.Path(); }
 
  private:
-  TempFolder folder_;
   std::string old_;
 };
 
@@ -143,6 +143,22 @@ class TestWindow {
   bool ending_ = false;
   std::thread thread_;
 };
+
+// A result as "PCode PData Message", or the class name of another than TTestComp.
+inline std::string Describe(const TComponent& result) {
+  const auto* answer = dynamic_cast<const TTestComp*>(&result);
+  if (!answer) return result.ClassName();
+  return std::to_string(answer->PCode) + " " + std::to_string(answer->PData) + " " +
+         answer->Message;
+}
+
+// The result of a TTestComp request, described, or the error's text.
+inline std::string Ask(TClientPipe& client, int32_t code, int32_t data) {
+  std::unique_ptr<TComponent> result;
+  const std::string error =
+      ErrorOf([&] { client.ExecuteWait(MakeTestRequest(code, data), result); });
+  return result ? Describe(*result) : error;
+}
 
 // The project name and `pages` pages "kapN/backbone/pN.html".
 inline void FillList(PageList& list, const std::string& project, int pages) {

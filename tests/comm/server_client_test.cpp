@@ -10,7 +10,6 @@
 
 #include "comm/client_pipe.h"
 #include "comm/component_registry.h"
-#include "comm/pipe_errors.h"
 #include "comm/test_comp.h"
 #include "pipe_test_support.h"
 
@@ -58,22 +57,10 @@ class PipeServing : public ::testing::Test {
     return client;
   }
 
-  // The result as "PCode PData Message".
-  static std::string Describe(const TComponent& result) {
-    const auto& answer = dynamic_cast<const TTestComp&>(result);
-    return std::to_string(answer.PCode) + " " + std::to_string(answer.PData) + " " + answer.Message;
-  }
-  static std::string Ask(TClientPipe& client, int32_t code, int32_t data) {
-    std::unique_ptr<TComponent> result;
-    client.ExecuteWait(MakeTestRequest(code, data), result);
-    return Describe(*result);
-  }
-
   std::string User() const { return UserNameOf(OwnUserId()); }
 
   PipeFolderForTest folder_;
-  TestWindow window_;
-  TestWindow client_window_;
+  TestWindow window_, client_window_;
   PageList backbone_, cleaned_, fetched_backbone_, fetched_cleaned_;
   std::unique_ptr<TServerPipe> server_;
 };
@@ -100,12 +87,11 @@ TEST_F(PipeServing, AnswersTheFourRequestCodesAndAnUnknownOneAlsoAsynchronously)
   }
   ASSERT_TRUE(window_.WaitForLine(User() + " has disconnected"));
   std::vector<std::string> expected{User() + " has connected"};
-  const char* logged[] = {"\"Send Child No\"", "\"Send Child 1\"", "<no message>", "<no message>",
-                          "<no message>"};
-  for (int id = 1; id <= 5; ++id) {
-    expected.push_back(std::to_string(id) + ": TTestComp received");
-    expected.push_back(logged[id - 1]);
-    expected.push_back(std::to_string(id) + ": Sending result TTestComp");
+  for (const char* logged : {"\"Send Child No\"", "\"Send Child 1\"", "<no message>",
+                             "<no message>", "<no message>"}) {
+    const std::string id = std::to_string(expected.size() / 3 + 1);
+    expected.insert(expected.end(), {id + ": TTestComp received", logged,
+                                     id + ": Sending result TTestComp"});
   }
   expected.push_back(User() + " has disconnected");
   EXPECT_EQ(window_.Lines(), expected);
@@ -131,25 +117,6 @@ TEST_F(PipeServing, AComponentThatIsNotExecutableGetsNoAnswerAndTheConnectionGoe
   const auto lines = window_.Lines();
   EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.begin() + 3),
             (std::vector<std::string>{"1: TExceptionResult received", "Component is not executable"}));
-}
-
-TEST_F(PipeServing, WithOneInstanceASecondClientWaitsAndTheInstanceServesItNext) {
-  server_->SetActive(true);
-  auto first = NewClient();
-  first->SetActive(true);
-  auto impatient = NewClient(200);
-  EXPECT_EQ(ErrorOf([&] { impatient->SetActive(true); }),
-            "WaitNamedPipe failed on \\\\.\\pipe\\test_pipe. Connection timed out");
-  auto patient = NewClient(5000);
-  auto connected = std::async(std::launch::async, [&] { patient->SetActive(true); });
-  EXPECT_EQ(connected.wait_for(300ms), std::future_status::timeout);
-  first->SetActive(false);
-  ASSERT_EQ(connected.wait_for(5s), std::future_status::ready);
-  connected.get();
-  EXPECT_EQ(Ask(*patient, -3, 0), "3 3 Child fNo sent to client");
-  // The one instance logged the first client's leaving and took the next.
-  EXPECT_TRUE(window_.WaitForLine(User() + " has disconnected"));
-  EXPECT_EQ(server_->ThreadCount(), 1u);
 }
 
 TEST_F(PipeServing, TwoWaitingCallersGetTheirOwnResultsWhateverOrderTheyComeIn) {
@@ -187,7 +154,7 @@ TEST_F(PipeServing, StoppingWhileAResultWaitsForTheBusyWindowThreadEndsTheWaitin
   window_.Pause();
   auto client = NewClient();
   client->SetActive(true);
-  auto asked = std::async(std::launch::async, [&] { return ErrorOf([&] { Ask(*client, -2, 1); }); });
+  auto asked = std::async(std::launch::async, [&] { return Ask(*client, -2, 1); });
   // Connected, received, its message, sending, and the call for the data block.
   ASSERT_TRUE(window_.WaitForQueued(5));
   server_->SetActive(false);  // returns although the window thread cannot take the call
@@ -197,9 +164,9 @@ TEST_F(PipeServing, StoppingWhileAResultWaitsForTheBusyWindowThreadEndsTheWaitin
   window_.Resume();
 }
 
-// A client that speaks the protocol by hand sends what a TClientPipe never would.
-TEST_F(PipeServing, AMalformedMessageEndsOnlyItsConnection) {
-  server_->MaxConnections = 1;
+// The one instance (MaxConnections 1) ends a connection that sends what a TClientPipe never
+// would (the client here speaks the protocol by hand), and serves the waiting clients in turn.
+TEST_F(PipeServing, WithOneInstanceAMalformedMessageEndsOnlyItsConnectionAndClientsWaitTheirTurn) {
   server_->SetActive(true);
   const struct {
     std::string bytes, logged;
@@ -221,9 +188,23 @@ TEST_F(PipeServing, AMalformedMessageEndsOnlyItsConnection) {
     char byte = 0;  // the server has closed the connection
     EXPECT_TRUE(main->WaitReadable(1000).ok() && main->ReadExact(&byte, 1).broken()) << c.logged;
   }
-  auto client = NewClient();
-  client->SetActive(true);
-  EXPECT_EQ(Ask(*client, -1, 0), "1 12 Child rNo sent to client");
+
+  auto first = NewClient();
+  first->SetActive(true);
+  EXPECT_EQ(Ask(*first, -1, 0), "1 12 Child rNo sent to client");
+  auto impatient = NewClient(200);
+  EXPECT_EQ(ErrorOf([&] { impatient->SetActive(true); }),
+            "WaitNamedPipe failed on \\\\.\\pipe\\test_pipe. Connection timed out");
+  auto patient = NewClient(5000);
+  auto connected = std::async(std::launch::async, [&] { patient->SetActive(true); });
+  EXPECT_EQ(connected.wait_for(300ms), std::future_status::timeout);
+  first->SetActive(false);
+  ASSERT_EQ(connected.wait_for(5s), std::future_status::ready);
+  connected.get();
+  EXPECT_EQ(Ask(*patient, -3, 0), "3 3 Child fNo sent to client");
+  // The three ended connections and the first client's logged their end.
+  EXPECT_TRUE(window_.WaitForLine(User() + " has disconnected", 4));
+  EXPECT_EQ(server_->ThreadCount(), 1u);
 }
 
 }  // namespace

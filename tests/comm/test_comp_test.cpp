@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -26,33 +27,24 @@ class TestComp : public ::testing::Test {
     };
   }
 
-  PageList backbone_;
-  PageList cleaned_;
+  PageList backbone_, cleaned_;
   ComponentHost host_;
   std::vector<std::string> log_;
   std::vector<std::pair<int32_t, int32_t>> started_;
 };
 
 TEST_F(TestComp, SaveDataWritesTheCountOrTheWholeListAsItIsWhenSent) {
-  TTestComp count;
-  count.PCode = 1;
-  std::string data;
-  count.SaveData(data, host_);
-  EXPECT_EQ(data, "\x0C\x00\x00\x00"s);
-  EXPECT_EQ(count.PData, 12);
-
-  TTestComp list;
-  list.PCode = 4;
-  list.PData = 1;  // whatever was asked, the whole list goes
   cleaned_.Add("late.html");
-  data.clear();
-  list.SaveData(data, host_);
-  EXPECT_EQ(data, "\x00\x05\x00\x00"s + cleaned_.Pack());
-
-  TTestComp none;
-  data.clear();
-  none.SaveData(data, host_);
-  EXPECT_EQ(data, "");
+  const std::tuple<int32_t, std::string, int32_t> cases[] = {
+      {1, "\x0C\x00\x00\x00"s, 12}, {4, "\x00\x05\x00\x00"s + cleaned_.Pack(), 1}, {0, "", 1}};
+  for (const auto& [code, data, p_data] : cases) {
+    TTestComp comp;
+    comp.PCode = code;
+    comp.PData = 1;  // a count goes into PData; for a list, whatever was asked, all of it goes
+    std::string written;
+    comp.SaveData(written, host_);
+    EXPECT_EQ(std::pair(written, comp.PData), std::pair(data, p_data)) << code;
+  }
 }
 
 TEST_F(TestComp, LoadDataStoresCountsAndListsAndAsksForTheWholeList) {
