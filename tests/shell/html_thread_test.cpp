@@ -76,28 +76,35 @@ class HtmlThreadTest : public ::testing::Test {
   std::string error_text_;
 };
 
+// The optional jobs (GIF conversion, special copy; no table repair in TeX mode) in their places.
 TEST_F(HtmlThreadTest, CallsThePassesInTheirOrderUnderTheirConditions) {
   const Events kLanguageLists = {"WriteLanguageIndex d:\\out\\zq_index.html _en _ge 0",
                                  "WriteLanguageIndex d:\\out\\zq_index.html _en _en 1"};
   const Events kIndexList = {"WriteIndexList d:\\out\\zq_index.html"};
   const Events kContents = {"BuildChapterContents " + std::string(kStart) + " (no database)"};
+  const Events kJobsEnd = {"ConvertGifs", "UpdatePageLists synchronized", "CopySpecial",
+                           "status Idle", "status Idle", "caption &Start"};
   struct Case {
-    bool tex, back, no_back;
+    bool tex, back, no_back, jobs;
     Events expected;
   };
   const Case cases[] = {
-      {true, false, false, Join({{"caption &Stop"}, kListPasses, kReportPasses, kEnd})},
-      {false, false, false,
+      {true, false, false, false, Join({{"caption &Stop"}, kListPasses, kReportPasses, kEnd})},
+      {false, false, false, false,
        Join({{"caption &Stop"}, kListPasses, kLanguageLists, kIndexList, kReportPasses, kEnd})},
-      {false, true, false,
+      {false, true, false, false,
        Join({{"caption &Stop"}, kContents, kListPasses, kIndexList, kReportPasses, kEnd})},
-      {false, false, true, Join({{"caption &Stop"}, kListPasses, kIndexList, kReportPasses, kEnd})},
+      {false, false, true, false,
+       Join({{"caption &Stop"}, kListPasses, kIndexList, kReportPasses, kEnd})},
+      {true, false, false, true, Join({{"caption &Stop"}, kListPasses, kReportPasses, kJobsEnd})},
   };
+  CleanedList.Add("p.html");
   for (const Case& c : cases) {
     tex_html = c.tex;
+    GiF2PNGItem = DoSpecialItem = DoNice_Item = c.jobs;
     EXPECT_EQ(RunToEnd([&c](RecordingRun& run) { run.BindBack = c.back, run.BindNoBack = c.no_back; }),
               c.expected)
-        << c.tex << c.back << c.no_back;
+        << c.tex << c.back << c.no_back << c.jobs;
   }
   EXPECT_EQ(error_text_, "");
 }
@@ -116,14 +123,6 @@ TEST_F(HtmlThreadTest, StopDuringTheCrawlStillRunsConversionListUpdateAndTableRe
                     "RepairTables q.html (no database)", "status Idle", "caption &Start"}));
   EXPECT_EQ(pass_names_, (std::vector<std::string>{"CrawlTree", "ConvertGifs", "UpdatePageLists",
                                                    "ReleaseDatabase", "RepairTables"}));
-}
-
-TEST_F(HtmlThreadTest, RunsTheOptionalJobsInTheirPlacesButNoTableRepairInTexMode) {
-  GiF2PNGItem = DoSpecialItem = DoNice_Item = true;
-  CleanedList.Add("p.html");
-  EXPECT_EQ(RunToEnd(), Join({{"caption &Stop"}, kListPasses, kReportPasses,
-                              {"ConvertGifs", "UpdatePageLists synchronized", "CopySpecial",
-                               "status Idle", "status Idle", "caption &Start"}}));
 }
 
 TEST_F(HtmlThreadTest, AFileErrorEndsTheRunCleanlyAlsoFromTheSynchronizedCall) {
