@@ -66,40 +66,24 @@ class BrowserTest : public QObject {
     QCOMPARE(changed.count(), 2);
   }
 
-  void theFileListShowsTheFilesItsMaskMatchesInAnyCase() {
-    TempFolder folder;
-    for (const char* name : {"a.htm", "B.HTML", "c.txt", "d.html.bak", "sub.html/e.html"}) {
-      folder.Put(name, "");
-    }
-    DiskFileSystem files;
-    FileList list(files);
-    list.SetMask(kDefaultFileMask);
-    list.SetFolder(folder.Path());
-    QCOMPARE(Texts(list), QStringList({"a.htm", "B.HTML"}));
-    QCOMPARE(list.FileName(), "");
-    QVERIFY(list.SelectFile("b.html") && !list.SelectFile("c.txt"));
-    QCOMPARE(list.FileName(), folder.Path() + "/B.HTML");
-    list.SetMask("*.*");
-    QCOMPARE(Texts(list), QStringList({"a.htm", "B.HTML", "c.txt", "d.html.bak"}));
-    QCOMPARE(list.FileName(), "");
-    QVERIFY((ParseFilter(kFilterText) ==
-             std::vector<FilterEntry>{{"HTML Files", "*.htm;*.html"}, {"All files (*.*)", "*.*"}}));
-  }
-
-  // The window fields follow the browser: folder and file, both in lower case.
+  // The window fields follow the browser: folder and file, both in lower case. The file list
+  // shows the files (not folders) its mask matches in any case.
   void theBrowserKeepsTheStartFolderAndTheStartPage() {
     FormFixture fixture;
-    fixture.folder.Put("site/Kap1/Page.html", "");
-    fixture.folder.Put("site/Kap1/notes.txt", "");
+    for (const char* name : {"Page.HTML", "notes.txt", "d.html.bak", "sub.html/e.html"}) {
+      fixture.folder.Put(std::string("site/Kap1/") + name, "");
+    }
     THTMLForm& form = fixture.Open();
     const std::string kap1 = fixture.folder.Path() + "/site/Kap1";
     form.DirectoryListBox1->SetFolder(kap1);
     QCOMPARE(form.FormSettings().StartDir, fixture.folder.Path() + "/site/kap1");
+    QCOMPARE(Texts(*form.FileListBox1), QStringList({"Page.HTML"}));
+    QVERIFY(!form.FileListBox1->SelectFile("notes.txt"));
 
     form.FileEdit->setText("PAGE.html");
     QTest::keyClick(form.FileEdit, Qt::Key_Return);
     QCOMPARE(form.FormSettings().StartFile, fixture.folder.Path() + "/site/kap1/page.html");
-    QCOMPARE(form.FileEdit->text(), "Page.html");
+    QCOMPARE(form.FileEdit->text(), "Page.HTML");
 
     form.FileEdit->setText("*.txt");
     QTest::keyClick(form.FileEdit, Qt::Key_Return);
@@ -108,7 +92,9 @@ class BrowserTest : public QObject {
 
     form.FilterComboBox1->setCurrentIndex(1);
     QCOMPARE(form.FileEdit->text(), "*.*");
-    QCOMPARE(Texts(*form.FileListBox1), QStringList({"notes.txt", "Page.html"}));
+    QCOMPARE(Texts(*form.FileListBox1), QStringList({"d.html.bak", "notes.txt", "Page.HTML"}));
+    QVERIFY((ParseFilter(kFilterText) ==
+             std::vector<FilterEntry>{{"HTML Files", "*.htm;*.html"}, {"All files (*.*)", "*.*"}}));
 
     QCOMPARE(form.DriveComboBox1->currentText(), "/");  // the drive that holds the folder
     emit form.DriveComboBox1->currentIndexChanged(0);   // the user picks the root drive

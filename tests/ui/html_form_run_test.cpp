@@ -60,18 +60,28 @@ class HtmlFormRunTest : public QObject {
     QVERIFY(fixture.asked.isEmpty());
   }
 
-  void stopAsksFirstAndStopsOnYes() {
+  // Stop asks first and stops on Yes. A run keeps the settings it started with; the next Start
+  // takes the new ones.
+  void stopAsksFirstAndARunKeepsTheSettingsItStartedWith() {
     FormFixture fixture;
     THTMLForm& form = fixture.OpenAndStartAHeldRun();
     QTRY_COMPARE(form.Startbutton->text(), "&Stop");
+    form.PrefixEdit->setText("late");
+    form.Pathhtm->setText("/Late");
     form.Startbutton->click();
     QVERIFY(CurrentRun->IsRunning && !CurrentRun->Stopped());
     fixture.answer = QMessageBox::Yes;
     form.Startbutton->click();
     QVERIFY(CurrentRun->Stopped());
     QCOMPARE(fixture.asked, QStringList({kStopQuestion, kStopQuestion}));
+    QCOMPARE(CurrentRun->SavePrefix + " " + CurrentRun->SaveDir, "zq " + fixture.ProgramDir());
     QTRY_COMPARE(form.Startbutton->text(), "&Start");
     QCOMPARE(form.ActualStateEdit->text(), "Idle");
+
+    fixture.gate = true;
+    form.Startbutton->click();
+    QCOMPARE(CurrentRun->CheckFile + " " + CurrentRun->SaveDir, "late_check.html /late");
+    QTRY_VERIFY(!CurrentRun->IsRunning);
   }
 
   // No keeps the window open; Yes closes it once the run has reached its end.
@@ -87,23 +97,6 @@ class HtmlFormRunTest : public QObject {
     QTRY_VERIFY(!form.isVisible());
     QVERIFY(!CurrentRun->IsRunning);
     QVERIFY(std::filesystem::exists(fixture.ProgramDir() + "/check_html_new.ini"));
-  }
-
-  // A run keeps the settings it started with; the next Start takes the new ones.
-  void settingsTypedDuringARunWaitForTheNextRun() {
-    FormFixture fixture;
-    THTMLForm& form = fixture.OpenAndStartAHeldRun();
-    form.PrefixEdit->setText("late");
-    form.Pathhtm->setText("/Late");
-    QCOMPARE(CurrentRun->SavePrefix, "zq");
-    QCOMPARE(CurrentRun->SaveDir, fixture.ProgramDir());
-    fixture.gate = true;
-    QTRY_VERIFY(!CurrentRun->IsRunning);
-
-    form.Startbutton->click();
-    QCOMPARE(CurrentRun->CheckFile, "late_check.html");
-    QCOMPARE(CurrentRun->SaveDir, "/late");
-    QTRY_VERIFY(!CurrentRun->IsRunning);
   }
 
   void aDoubleClickShowsTheLogWindow() {
