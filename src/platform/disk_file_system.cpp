@@ -59,6 +59,10 @@ bool DiskFileSystem::IsFolder(std::string_view path) const {
   return info && S_ISDIR(info->st_mode);
 }
 
+std::optional<std::string> DiskFileSystem::NativePath(std::string_view path) const {
+  return ResolveForCreate(path);
+}
+
 FileStatus DiskFileSystem::ReadFile(std::string_view path, std::string& bytes,
                                     bool need_write) const {
   // Almost every file is read under the name it was found by: open that before resolving.

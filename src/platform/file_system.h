@@ -4,6 +4,7 @@
 // counts as found. DiskFileSystem works on the real disk, MemoryFileSystem is the fake for tests.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,10 @@ class FileSystem {
   // Find-first semantics: true when a file or a folder of this name exists.
   virtual bool Exists(std::string_view path) const = 0;
   virtual bool IsFolder(std::string_view path) const = 0;
+  // The name an outside program is handed for this path: an existing file or folder by its
+  // stored name (its letter case resolved), else the given final name inside the existing
+  // folder. Empty when the folder does not exist.
+  virtual std::optional<std::string> NativePath(std::string_view path) const = 0;
 
   // Reads the whole file into `bytes`. With `need_write` the file must also be writable, as a
   // page opened for reading and writing must be. An empty file reads as empty.

@@ -78,6 +78,13 @@ bool MemoryFileSystem::IsFolder(std::string_view path) const {
   return FolderExists(KeyOf(path));
 }
 
+std::optional<std::string> MemoryFileSystem::NativePath(std::string_view path) const {
+  if (const File* file = FindFile(path)) return file->name;
+  std::string key = KeyOf(path);
+  if (!IsRoot(key) && FolderExists(key)) return folders_.at(key);
+  return NameForCreate(path);
+}
+
 FileStatus MemoryFileSystem::ReadFile(std::string_view path, std::string& bytes,
                                       bool need_write) const {
   const File* file = FindFile(path);
