@@ -46,7 +46,7 @@ struct GridCheck {
 };
 
 // The value of a COLSPAN, ROWSPAN or WIDTH text when it is a plain decimal integer (digits
-// only), else -1. Values above kMaxSpan + 1 are given as kMaxSpan + 1.
+// only), else -1. Values above 1000000 are given as 1000000.
 int PlainNumber(const std::string& text);
 // WIDTH (blanks trimmed): "n%" gives -n, "n" gives n, anything else 0.
 int WidthValue(const std::string& text);
