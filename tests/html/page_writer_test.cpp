@@ -47,6 +47,28 @@ TEST(PageWriter, BreaksLongLinesBeforeClosingTagsOrBetweenTagsElseAtABlank) {
   for (const Case& c : cases) EXPECT_EQ(Broken(c.text), c.result) << c.what;
 }
 
+// A blank inside a quoted attribute value is no cut: a name with a line break in it would no
+// longer match the links to it. The quote state carries over cuts and separate writes.
+TEST(PageWriter, TheBlankCutSkipsBlanksInsideQuotedAttributeValues) {
+  const std::string lead = Chars(100) + " ";
+  const std::string name = "<a NAME=\"Impulserhaltungssatz, unelastisch\">";
+  EXPECT_EQ(Broken(lead + "text " + name + "Sto\xDF x"),
+            lead + "text " + name + "Sto\xDF \n[x]");
+  EXPECT_EQ(Broken(lead + name + "x"), "[" + lead + name + "x]");  // no blank outside yet
+
+  MemoryFileSystem files;
+  PageWriter writer(files);
+  writer.BeginOutput("out.html");
+  writer.WriteText(lead + "<img alt=\"a b");
+  writer.WriteText(Chars(20) + " c" + Chars(130) + " d\"> e");
+  EXPECT_EQ(writer.OutText() + "[" + writer.OutLine() + "]",
+            lead + "<img alt=\"a b" + Chars(20) + " c" + Chars(130) + " d\"> \n[e]");
+  writer.WriteLine("<p title=\"1 " + Chars(130));  // a value still open when its line ends
+  writer.WriteText(Chars(130) + " 2\" 3");
+  EXPECT_EQ(writer.OutLine(), "3");
+  EXPECT_EQ(writer.OutText().substr(writer.OutText().size() - 5), " 2\" \n");
+}
+
 TEST(PageWriter, EndsLinesAndDropsAPendingLineOfBlanks) {
   MemoryFileSystem files;
   PageWriter writer(files);

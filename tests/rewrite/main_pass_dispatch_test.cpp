@@ -24,7 +24,7 @@ TEST_F(MainPass, RebuildsTheDoctypeAndTheHeadByLanguageAndMode) {
       "<meta http-equiv=\"c\" content=\"d\"><meta charset=\"e\"><title>T</title></head></html>\n";
   const std::string title =
       "><head><meta charset=\"e\"><title>T</title><meta http-equiv=\"Content-Type\" "
-      "content=\"text/html; \ncharset=iso-8859-1\">\n";
+      "content=\"text/html; charset=iso-8859-1\">\n";  // no cut inside the quoted value
   tex_html = false;
   EXPECT_EQ(Run(head), "<!DOCTYPE HTML><HTML lang=\"de\"" + title +
                            "<SCRIPT ID=\"zq_x_1\" LANGUAGE=\"JavaScript\" "
