@@ -1,11 +1,27 @@
 // Copy-through operations: stretches of page text that a caller passes on unchanged.
+#include <algorithm>
+
 #include "html/page_reader.h"
 #include "html/text_scan.h"
 
 namespace check_html {
 
-bool PageReader::CopyThrough(std::string_view marker, std::string& s) {
+std::optional<size_t> PageReader::FindMarker(std::string_view marker) {
+  auto missing = std::find_if(missing_markers_.begin(), missing_markers_.end(),
+                              [marker](const auto& known) { return known.first == marker; });
+  if (missing != missing_markers_.end() && page_pos_ >= missing->second) return std::nullopt;
   const std::optional<size_t> found = FindInPage(marker);
+  if (found) return found;
+  if (missing == missing_markers_.end()) {
+    missing_markers_.emplace_back(marker, page_pos_);
+  } else {
+    missing->second = std::min(missing->second, page_pos_);
+  }
+  return std::nullopt;
+}
+
+bool PageReader::CopyThrough(std::string_view marker, std::string& s) {
+  const std::optional<size_t> found = FindMarker(marker);
   if (!found) return false;
   const size_t behind = *found + marker.size();
   s.append(bytes_, page_pos_, behind - page_pos_);
@@ -14,7 +30,7 @@ bool PageReader::CopyThrough(std::string_view marker, std::string& s) {
 }
 
 bool PageReader::CopyTrimmedUpTo(std::string_view marker, std::string& s) {
-  const std::optional<size_t> found = FindInPage(marker);
+  const std::optional<size_t> found = FindMarker(marker);
   if (!found) return false;
   s += TrimView(std::string_view(bytes_).substr(page_pos_, *found - page_pos_));
   s += marker;

@@ -14,6 +14,9 @@ constexpr std::string_view kClosingHtml = "</HTML>";
 // The end lies behind the closing tag and the two bytes after it (normally the line break).
 constexpr size_t kEndBehindClosingHtml = 9;
 constexpr size_t kPreviewLimit = 110;
+// A closed page's buffer is kept for the next page unless it is larger than this: one huge page
+// must not hold its memory for the rest of the run.
+constexpr size_t kKeptBuffer = size_t{4} << 20;
 constexpr int kPreviewRuns = 10;
 
 }  // namespace
@@ -26,10 +29,10 @@ void PageReader::LoadPage(std::string_view path) {
       break;
     case FileStatus::kCannotOpen:
       bytes_.clear();
-      throw FileError(kCannotOpenText);
+      throw FileError(kCannotOpenText, std::string(path));
     case FileStatus::kIoError:
       bytes_.clear();
-      throw FileError(kReadMappingText);
+      throw FileError(kReadMappingText, std::string(path));
   }
   SetEnd();
 }
@@ -42,6 +45,7 @@ void PageReader::LoadText(std::string text) {
 
 void PageReader::ClosePage() {
   bytes_.clear();
+  if (bytes_.capacity() > kKeptBuffer) bytes_.shrink_to_fit();
   page_pos_ = 0;
   end_ = 0;
   has_end_ = false;
@@ -50,6 +54,7 @@ void PageReader::ClosePage() {
 
 void PageReader::SetEnd() {
   page_pos_ = 0;
+  missing_markers_.clear();
   const size_t closing = FindNoCase(bytes_, kClosingHtml);
   has_end_ = closing != std::string_view::npos;
   end_ = has_end_ ? std::min(closing + kEndBehindClosingHtml, bytes_.size()) : 0;

@@ -15,6 +15,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace check_html {
 
@@ -98,6 +100,8 @@ class PageReader {
   void ScanTagText(size_t& pos, std::string& tag);
   bool CopyThrough(std::string_view marker, std::string& s);
   bool CopyTrimmedUpTo(std::string_view marker, std::string& s);
+  // FindInPage for a copy-through's end marker, remembering where a marker was found missing.
+  std::optional<size_t> FindMarker(std::string_view marker);
 
   const FileSystem* files_ = nullptr;
   std::string bytes_;
@@ -107,6 +111,9 @@ class PageReader {
   size_t tag_start_ = 0;
   std::string scratch_text_;
   std::string scratch_tag_;
+  // End markers known to be missing from the given position to the page end: a page of many
+  // unclosed comments or scripts is searched to its end once, not once for each of them.
+  std::vector<std::pair<std::string_view, size_t>> missing_markers_;
 
   std::string math_text_;
   size_t math_pos_ = 0;

@@ -4,12 +4,21 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace check_html {
 
 class FileError : public std::runtime_error {
  public:
-  explicit FileError(const std::string& message) : std::runtime_error(message) {}
+  explicit FileError(const std::string& message, std::string path = {})
+      : std::runtime_error(message), path_(std::move(path)) {}
+
+  // The file the failed operation was given, when the message does not name it itself; the run
+  // names it in the log line that ends the run.
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
 };
 
 inline constexpr const char* kCannotOpenText = "File can not be opend";

@@ -4,6 +4,7 @@
 #include <exception>
 #include <utility>
 
+#include "platform/file_error.h"
 #include "rewrite/button_templates.h"
 #include "shell/options.h"
 #include "shell/start_file.h"
@@ -47,6 +48,8 @@ void THTML_Thread::ShowStatus(const std::string& text) {
 void THTML_Thread::Execute() {
   try {
     RunSteps();
+  } catch (const FileError& error) {
+    EndAfterError(error.what(), error.Path());
   } catch (const std::exception& error) {
     EndAfterError(error.what());
   } catch (...) {
@@ -143,9 +146,9 @@ void THTML_Thread::SynchronizeCall(const std::function<void()>& call) {
   if (error) std::rethrow_exception(error);
 }
 
-void THTML_Thread::EndAfterError(const std::string& text) {
+void THTML_Thread::EndAfterError(const std::string& text, const std::string& path) {
   error_text_ = text;
-  LogLine("!!!" + text);
+  LogLine("!!!" + text + (path.empty() ? "" : ": " + path));
   ShowStatus(text);
   RefList = {};
   Database.reset();

@@ -130,7 +130,8 @@ class THTML_Thread {
   void RepairCleanedPages();
   // Runs `call` through the front end's synchronised call; an error it raises comes back here.
   void SynchronizeCall(const std::function<void()>& call);
-  void EndAfterError(const std::string& text);
+  // Logs "!!!" + text, with ": " + path when the error names a file, and ends the run.
+  void EndAfterError(const std::string& text, const std::string& path = {});
   std::string ReportPath(const std::string& file_name) const;
 
   RunFrontEnd& front_end_;

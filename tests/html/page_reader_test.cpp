@@ -59,6 +59,11 @@ TEST(PageReader, LoadsPagesThroughTheFileSystemAndReportsFailuresByTheirTexts) {
   EXPECT_EQ(ErrorOf([&] { reader.LoadPage("a.htm"); }), "no error");
   EXPECT_EQ(reader.PageText(), "<p>A</html>");
   EXPECT_EQ(ErrorOf([&] { reader.LoadPage("missing.htm"); }), "File can not be opend");
+  try {
+    reader.LoadPage("missing.htm");
+  } catch (const FileError& error) {
+    EXPECT_EQ(error.Path(), "missing.htm");  // the run names the file in its last log line
+  }
   EXPECT_EQ(ErrorOf([&] { reader.LoadPage("ro.htm"); }), "File can not be opend");
   EXPECT_EQ(ErrorOf([&] { reader.LoadPage("bad.htm"); }), "Error while Filemapping");
   EXPECT_EQ(ErrorOf([&] { reader.LoadPage("empty.htm"); }), "no error");
@@ -111,6 +116,23 @@ TEST(PageReader, CopiesThroughScriptsAnchorsSubscriptsAndComments) {
     EXPECT_EQ(s, c.after);
     EXPECT_EQ(reader.PageText().substr(reader.PagePos()), c.rest);
   }
+}
+
+// A marker found missing behind some position is not looked for there again (a page of many
+// unclosed comments is searched once), but is still found in front of that position.
+TEST(PageReader, RemembersWhereAnEndMarkerIsMissing) {
+  PageReader reader;
+  reader.LoadText("a --> b <!-- c</html>");
+  std::string s = "<!--";
+  reader.SetPagePos(5);
+  EXPECT_FALSE(reader.TakeComment(s));
+  reader.SetPagePos(9);
+  EXPECT_FALSE(reader.TakeComment(s));
+  reader.SetPagePos(0);
+  EXPECT_TRUE(reader.TakeComment(s));
+  EXPECT_EQ(s, "<!--a -->");
+  reader.LoadText("b --></html>");
+  EXPECT_TRUE(reader.TakeComment(s = "<!--"));
 }
 
 TEST(PageReader, ReadsFormulaEntriesByKindWithTwoPositions) {
