@@ -63,6 +63,15 @@ std::optional<std::string> DiskFileSystem::NativePath(std::string_view path) con
   return ResolveForCreate(path);
 }
 
+// The real path, symbolic links and "." and ".." resolved.
+std::string DiskFileSystem::FileIdentity(std::string_view path) const {
+  std::optional<std::string> native = ResolveExisting(path);
+  if (!native) return std::string(path);
+  std::error_code error;
+  std::filesystem::path real = std::filesystem::canonical(*native, error);
+  return error ? *native : real.native();
+}
+
 FileStatus DiskFileSystem::ReadFile(std::string_view path, std::string& bytes,
                                     bool need_write) const {
   // Almost every file is read under the name it was found by: open that before resolving.

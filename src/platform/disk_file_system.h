@@ -19,6 +19,7 @@ class DiskFileSystem : public FileSystem {
   bool Exists(std::string_view path) const override;
   bool IsFolder(std::string_view path) const override;
   std::optional<std::string> NativePath(std::string_view path) const override;
+  std::string FileIdentity(std::string_view path) const override;
   FileStatus ReadFile(std::string_view path, std::string& bytes,
                       bool need_write = false) const override;
   FileStatus WriteFile(std::string_view path, std::string_view bytes) override;

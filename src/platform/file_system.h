@@ -33,6 +33,12 @@ class FileSystem {
   // stored name (its letter case resolved), else the given final name inside the existing
   // folder. Empty when the folder does not exist.
   virtual std::optional<std::string> NativePath(std::string_view path) const = 0;
+  // The same text for every path that reaches the same file, through other letter case or
+  // symbolic links; the path itself when nothing is found. A folder linking to itself makes
+  // ever longer paths to the same pages, and each page must still be handled once.
+  virtual std::string FileIdentity(std::string_view path) const {
+    return NativePath(path).value_or(std::string(path));
+  }
 
   // Reads the whole file into `bytes`. With `need_write` the file must also be writable, as a
   // page opened for reading and writing must be. An empty file reads as empty.

@@ -136,8 +136,9 @@ void THTML_Thread::RewriteAllPages() {
   const std::string root_prefix = RootPrefix();
   const bool with_math_file = tex_html && for_mathjax;
   MathFileScope math_file(*this, with_math_file);
-  // A page listed under two entries (x.htm and x.html, or twice after the crawl's extension
-  // switch) is rewritten once: a second rewrite would replace the backup of its old text.
+  // A page listed under two entries (x.htm and x.html, twice after the crawl's extension
+  // switch, or by a path through a symbolic link) is rewritten once: a second rewrite would
+  // replace the backup of its old text.
   std::unordered_set<std::string> rewritten;
 
   SiteDatabase& db = *Database;
@@ -148,7 +149,7 @@ void THTML_Thread::RewriteAllPages() {
     if (!plan) continue;
     const std::string& source = plan->source;
     const std::string& target = plan->target;
-    if (rewritten.contains(target)) {
+    if (rewritten.contains(Files().FileIdentity(target))) {
       if (source != target) db.ReplaceFile(i, target);  // the page was moved already
       continue;
     }
@@ -161,7 +162,7 @@ void THTML_Thread::RewriteAllPages() {
     // Every rewritten page reads its own section of the formula file.
     if (with_math_file) SeekMathPage(*this, source);
     if (CleanFile(*this, source, target, i, plan->in_sub_folder)) {
-      rewritten.insert(target);
+      rewritten.insert(Files().FileIdentity(target));
     } else if (source != target) {
       db.ReplaceFile(i, source);  // left alone: it keeps its name
     }

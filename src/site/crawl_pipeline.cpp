@@ -81,6 +81,7 @@ VisitResult VisitPath(const VisitRules& rules, const std::string& path, KnownPic
   if (extension != ".html" && extension != ".htm") return result;
   if (!MayFollow(result.path, rules.save_dir, rules.look_for_subpath)) return result;
   result.scanned = true;
+  result.identity = rules.files->FileIdentity(result.path);
   try {
     PageReader reader(*rules.files);
     reader.LoadPage(result.path);

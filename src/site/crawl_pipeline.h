@@ -27,6 +27,7 @@ struct VisitResult {
   bool exists = false;
   bool replaced = false;   // found under the other extension
   bool scanned = false;    // a page the crawl may follow, read and scanned
+  std::string identity;    // of a scanned page: the same for every path to its file
   ScannedPage page;
   std::vector<char> pic_exists;  // entry n: whether page.PagePics entry n exists now
   std::exception_ptr error;      // reading the page failed

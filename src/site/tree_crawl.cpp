@@ -71,7 +71,7 @@ void TreeCrawl::VisitFile(int32_t i) {
   if (!visit.scanned) return;
   // Without this, pages that link each other as ".htm" while they exist as ".html" would add
   // entries for ever: each lookup misses the replaced entry and adds a new one.
-  if (!scanned_.insert(visit.path).second) return;
+  if (!scanned_.insert(std::move(visit.identity)).second) return;
   if (visit.error) std::rethrow_exception(visit.error);
   StorePage(i, visit);
 }

@@ -34,8 +34,9 @@ class TreeCrawl {
   SiteDatabase& db_;
   CrawlPipeline pipeline_;
   int32_t queued_ = 0;  // entries of Files handed to the pipeline
-  // Pages scanned in this crawl. A page is scanned once, even when the ".htm"/".html"
-  // replacement makes a later entry name it again.
+  // The files of the pages scanned in this crawl. A page is scanned once, even when the
+  // ".htm"/".html" replacement or a symbolic link makes a later entry name it again; a folder
+  // linking to itself then adds no entries for ever.
   std::unordered_set<std::string> scanned_;
   std::vector<Item> items_;  // the anchors of the scanned pages, in page order
 };

@@ -98,5 +98,19 @@ TEST(DiskFileSystem, CopiesKeepBytesModeAndTimeAndReplacedFilesKeepTheirMode) {
   EXPECT_EQ(info.st_mode & 07777, 0600u);  // copied, and kept by a replaced file
 }
 
+// Every path to one file, through a folder linking to itself or in another letter case, gives
+// the same identity; a missing file is named by its path.
+TEST(DiskFileSystem, EveryPathToAFileGivesItsIdentity) {
+  TempFolder temp;
+  temp.Put("pages/Page.html", "page");
+  std::filesystem::create_directory_symlink(".", temp.Path() + "/pages/loop");
+  DiskFileSystem disk;
+  const std::string dir = temp.Path() + "/pages/";
+  const std::string identity = disk.FileIdentity(dir + "Page.html");
+  EXPECT_EQ(disk.FileIdentity(dir + "loop/loop/PAGE.HTML"), identity);
+  EXPECT_EQ(disk.FileIdentity(dir + "loop/../pages/page.html"), identity);
+  EXPECT_EQ(disk.FileIdentity(dir + "missing.html"), dir + "missing.html");
+}
+
 }  // namespace
 }  // namespace check_html
