@@ -48,6 +48,7 @@ void PageReader::ClosePage() {
   if (bytes_.capacity() > kKeptBuffer) bytes_.shrink_to_fit();
   page_pos_ = 0;
   end_ = 0;
+  closing_end_ = 0;
   has_end_ = false;
   tag_start_ = 0;
 }
@@ -58,6 +59,7 @@ void PageReader::SetEnd() {
   const size_t closing = FindNoCase(bytes_, kClosingHtml);
   has_end_ = closing != std::string_view::npos;
   end_ = has_end_ ? std::min(closing + kEndBehindClosingHtml, bytes_.size()) : 0;
+  closing_end_ = has_end_ ? closing + kClosingHtml.size() : 0;
 }
 
 std::optional<size_t> PageReader::PageEnd() const {

@@ -41,6 +41,9 @@ class PageReader {
   size_t PagePos() const { return page_pos_; }
   void SetPagePos(size_t pos) { page_pos_ = pos; }
   std::optional<size_t> PageEnd() const;
+  // Position behind the first "</HTML>" (0 when there is none): the two bytes PageEnd takes
+  // beyond it are a line break only on a tidy page.
+  size_t ClosingTagEnd() const { return closing_end_; }
   // Position of the "<" of the tag last read by ReadTag or ReadTagAt.
   size_t TagStart() const { return tag_start_; }
   // The readable text: the loaded bytes up to PageEnd (empty when there is no end).
@@ -107,6 +110,7 @@ class PageReader {
   std::string bytes_;
   size_t page_pos_ = 0;
   size_t end_ = 0;  // 0 when the page has no end: every scan stops at once
+  size_t closing_end_ = 0;
   bool has_end_ = false;
   size_t tag_start_ = 0;
   std::string scratch_text_;

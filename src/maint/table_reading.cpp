@@ -54,7 +54,9 @@ void TableReading::Run() {
     ReplaceOldEntities(text_);
     Step();
   }
-  if (in_table_) WriteTableAsItStands(reader_.PagePos());
+  // A table that the page end cuts (a nested table left open takes in the closing tag) is
+  // written through the closing tag, so the page still ends with it.
+  if (in_table_) WriteTableAsItStands(reader_.ClosingTagEnd());
 }
 
 void TableReading::Step() {
@@ -276,7 +278,7 @@ void TableReading::WriteTableAsItStands(size_t end) {
   run_.LogLine(kAsItStandsText + page_);
   LogPreview();
   const std::string_view page_text = reader_.PageText();
-  end = std::min(end, page_text.size());
+  end = std::max(table_start_, std::min(end, page_text.size()));
   out_.WriteText(FoldBlanks(page_text.substr(table_start_, end - table_start_)));
   in_table_ = false;
   second_reading_ = false;

@@ -12,11 +12,12 @@ namespace {
 
 constexpr size_t kNameWidth = 255;  // the page parameter is a string[255]
 
-// Reads the moved page and writes it under its own name. Should that fail before the new page
-// exists, the backup goes back to the page's name.
-void RewritePage(THTML_Thread& run, const std::string& page, const std::string& bak) {
+// Writes the repaired page under its own name from the text the reader holds. With a backup
+// name the page is first moved there; should the write fail before the new page exists, the
+// backup goes back to the page's name. Without one the page is replaced in one write.
+void RewritePage(THTML_Thread& run, const std::string& page, const std::string* bak) {
   FileSystem& files = run.Files();
-  RenameFile(files, page, bak);
+  if (bak != nullptr) RenameFile(files, page, *bak);
   try {
     run.Writer.BeginOutput(page);
     TableReading(run, page).Run();
@@ -25,7 +26,7 @@ void RewritePage(THTML_Thread& run, const std::string& page, const std::string& 
     run.Writer.SaveOutput();
   } catch (...) {
     run.Reader.ClosePage();
-    if (!files.Exists(page)) files.Rename(bak, page);
+    if (bak != nullptr && !files.Exists(page)) files.Rename(*bak, page);
     throw;
   }
   run.Reader.ClosePage();
@@ -54,9 +55,10 @@ void RepairTables(THTML_Thread& run, const std::string& page) {
     run.LogLine("!!!" + std::string(kNoEndNotRepairedText) + path);
     return;
   }
+  // The page's rewrite earlier in this run left the text from before the run in the backup:
+  // it stays, or the run would keep none of the page's old bytes.
   FileSystem& files = run.Files();
-  if (files.Exists(bak)) DeleteFile(files, bak);
-  RewritePage(run, path, bak);
+  RewritePage(run, path, files.Exists(bak) ? nullptr : &bak);
   if (BakClear) DeleteFile(files, bak);
 }
 

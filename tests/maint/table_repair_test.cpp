@@ -81,11 +81,15 @@ TEST_F(TableRepairTest, TidiesTablesAndLogsEachChange) {
   }
 }
 
-TEST_F(TableRepairTest, ASecondRepairFindsNothingToChange) {
+// A page without a backup moves there; a backup made earlier in the run (by the page's
+// rewrite) holds the page's text from before the run and stays.
+TEST_F(TableRepairTest, ASecondRepairFindsNothingToChangeAndKeepsTheFirstBackup) {
   const std::string three = Row("<td>a</td><td>b</td><td>c</td>");
+  const std::string old_page = "<html>" + Table(three + three + three) + "</html>\n";
   const std::string once = Repair(Table(three + three + three));
-  EXPECT_EQ(files.Contents("d:\\s\\p.bak"), "<html>" + Table(three + three + three) + "</html>\n");
+  EXPECT_EQ(files.Contents("d:\\s\\p.bak"), old_page);
   EXPECT_EQ(Repair(once), once);
+  EXPECT_EQ(files.Contents("d:\\s\\p.bak"), old_page);
   EXPECT_EQ(Logs(), std::vector<std::string>{});
 }
 
@@ -133,6 +137,14 @@ TEST_F(TableRepairTest, CopiesNestedTablesWithTidiedTagsAtAnyDepth) {
   const std::string end = "</table></td></tr></table>";
   EXPECT_EQ(repaired.substr(0, start.size()), start);
   EXPECT_EQ(repaired.substr(repaired.size() - end.size()), end);
+}
+
+// A nested table left open takes in the closing tag: the page is still written through it, not
+// through the two bytes the page end takes behind it.
+TEST_F(TableRepairTest, ATableCutByThePageEndIsWrittenThroughTheClosingTag) {
+  files.AddFile(kPage, "<html><table><tr><td><table><tr><td>x</html> </html>\n");
+  RepairTables(run, kPage);
+  EXPECT_EQ(files.Contents(kPage), "<html><table><tr><td><table><tr><td>x</html>  \n  \n");
 }
 
 TEST(NestedTableTag, KeepsAWidthClassAndGivesOtherClassesTheWidth) {
