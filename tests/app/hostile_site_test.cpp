@@ -107,14 +107,15 @@ class HostileSite : public ::testing::Test {
   }
   fs::path Site() const { return site_.Path(); }
 
-  // One batch run over the site, in hand-written mode unless `extra` says otherwise.
+  // One batch run over the site, in hand-written mode with table repair unless `extra` says
+  // otherwise.
   ProgramRun Run(std::vector<std::string> extra = {}, int limit_seconds = 120) {
     const fs::path html = Site() / "zq/html";
     const passwd* user = Unprivileged();
     std::vector<std::string> args = {Program(user), "--batch", "--quiet", "--start",
                                      html / "start.html", "--out", html / "check",
                                      "--settings-dir", html / "check", "--today", "06.12.26",
-                                     "--set", "tex_html=0"};
+                                     "--set", "tex_html=0", "--set", "DoNice_Item=1"};
     args.insert(args.end(), extra.begin(), extra.end());
     std::vector<char*> argv;
     for (std::string& arg : args) argv.push_back(arg.data());

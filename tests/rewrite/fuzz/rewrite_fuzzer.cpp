@@ -1,8 +1,9 @@
 // Fuzz target for the page rewrite: one page of arbitrary bytes, crawled and then rewritten by
-// the whole rewrite pass into an in-memory site, in hand-written or converter mode. The input's
-// size picks the options (bit 0 tex_html, bit 1 for_mathjax, bit 2 xxx_mathjax, bit 3 a section
-// page bound with BindNoBack, bit 4 Set_to_English), so every mutation that adds or drops a byte
-// tries another mode. The formula file is the sample site's. Any input must end without a crash,
+// the whole rewrite pass into an in-memory site, in hand-written or converter mode, and in
+// hand-written mode then given the table repair. The input's size picks the options (bit 0
+// tex_html, bit 1 for_mathjax, bit 2 xxx_mathjax, bit 3 a section page bound with BindNoBack,
+// bit 4 Set_to_English, bit 5 table repair), so every mutation that adds or drops a byte tries
+// another mode. The formula file is the sample site's. Any input must end without a crash,
 // a hang or a sanitizer report, with the page rewritten or untouched, and never lost.
 #include <cstddef>
 #include <cstdint>
@@ -11,8 +12,10 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "../../site/fuzz/fuzz_site.h"
+#include "maint/table_repair.h"
 #include "platform/memory_file_system.h"
 #include "shell/options.h"
 #include "site/page_lists.h"
@@ -48,6 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   xxx_mathjax = (size & 4) != 0;
   const bool bound = (size & 8) != 0;
   Set_to_English = (size & 16) != 0;
+  const bool repair = !tex_html && (size & 32) != 0;
   ListFull = false;
   BackboneList.Reset("Kesta");
   BackboneList.Add("d:\\site\\zq\\html\\kap04\\backbone\\r_.html");
@@ -70,6 +74,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (char& c : start) c = c == '/' ? '\\' : c;
   run.CrawlTree(start);
   run.RewriteAllPages();
+  if (repair) {
+    const std::vector<std::string> cleaned = CleanedList.Snapshot();
+    for (size_t i = 1; i < cleaned.size(); ++i) RepairTables(run, cleaned[i]);
+  }
 
   if (CleanedList.Count() == 0) {
     Require(files.Contents(page) == bytes);  // left alone
