@@ -16,7 +16,7 @@ extern std::string PdfButton;
 
 // Sets all five templates to their GIF forms.
 void UseGifButtons();
-// Sets all five templates to their PNG forms (the start-up state; used by tests).
+// Sets all five templates to their PNG forms (the start-up state).
 void UsePngButtonForms();
 
 }  // namespace check_html

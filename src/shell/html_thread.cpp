@@ -58,7 +58,12 @@ void THTML_Thread::Execute() {
 }
 
 void THTML_Thread::RunSteps() {
-  if (!UsePngButtons) UseGifButtons();
+  // Both ways: a run with PNG buttons after one with GIF buttons in the same session.
+  if (UsePngButtons) {
+    UsePngButtonForms();
+  } else {
+    UseGifButtons();
+  }
   RefList.assign(1, SiteFolderOf(StartFile));
   SectionNo = 0;
   SectionPage.clear();

@@ -140,7 +140,8 @@ TEST_F(HtmlThreadTest, AFileErrorEndsTheRunCleanlyAlsoFromTheSynchronizedCall) {
   }
 }
 
-TEST_F(HtmlThreadTest, PreparesTheRunAndItsGifButtonsBeforeItsFirstPass) {
+// The buttons follow the setting of each run, also back to PNG after a GIF run.
+TEST_F(HtmlThreadTest, PreparesTheRunAndItsButtonsBeforeItsFirstPass) {
   UsePngButtons = false;
   std::string seen;
   RunToEnd([&seen](RecordingRun& run) {
@@ -156,6 +157,9 @@ TEST_F(HtmlThreadTest, PreparesTheRunAndItsGifButtonsBeforeItsFirstPass) {
             "SRC=\"../../styles/index.gif\" SRC=\"../../styles/weiter.gif\" "
             "SRC=\"../../styles/zurueck.gif\" SRC=\"../../styles/zu_zu.gif\" "
             "SRC=\"../../styles/pdf_logo.gif\" ");
+  UsePngButtons = true;
+  RunToEnd([](RecordingRun&) {});
+  EXPECT_NE(IndexButton.find("index.png"), std::string::npos) << IndexButton;
 }
 
 TEST_F(HtmlThreadTest, CutsStatusTextsTo255Characters) {
