@@ -8,12 +8,6 @@
 namespace check_html {
 namespace {
 
-struct PairCase {
-  std::string first;
-  std::string second;
-  std::string expected;
-};
-
 TEST(LinkFunctions, FolderOfAndDropLastFolderWorkOnSlashedLowerCasePaths) {
   EXPECT_EQ(FolderOf("C:\\Web\\Kap1\\X.HTML"), "c:/web/kap1/");
   EXPECT_EQ(FolderOf("x.html"), "");
@@ -25,72 +19,57 @@ TEST(LinkFunctions, FolderOfAndDropLastFolderWorkOnSlashedLowerCasePaths) {
   }
 }
 
-TEST(LinkFunctions, ResolveLinkFollowsItsBackwardsReading) {
-  const std::vector<PairCase> cases = {
-      {"c:/site/kap1/", "../styles/a.gif", "c:/site/styles/a.gif"},
-      {"c:/site/kap1/", "./b.html", "c:/site/kap1/b.html"},
-      {"c:/site/kap1/", "HTTP://X.ORG", "http://x.org"},
-      {"c:/site/kap1/", "https:/x", "https:/x"},
-      {"c:/site/kap1/", "JavaScript:Go()", "javascript:go()"},
+// ResolveLink follows its backwards reading; RelativeFrom climbs out of the page's folders;
+// RelativePath and ReportLink also make ".html" endings.
+TEST(LinkFunctions, LinksResolveAndPathsRelateAsTheRulesRead) {
+  using Function = std::string (*)(std::string_view, std::string_view);
+  const struct {
+    Function function;
+    std::string first, second, expected;
+  } cases[] = {
+      {ResolveLink, "c:/site/kap1/", "../styles/a.gif", "c:/site/styles/a.gif"},
+      {ResolveLink, "c:/site/kap1/", "./b.html", "c:/site/kap1/b.html"},
+      {ResolveLink, "c:/site/kap1/", "HTTP://X.ORG", "http://x.org"},
+      {ResolveLink, "c:/site/kap1/", "https:/x", "https:/x"},
+      {ResolveLink, "c:/site/kap1/", "JavaScript:Go()", "javascript:go()"},
       // Only the long script test counts here.
-      {"c:/site/kap1/", "javascr.html", "c:/site/kap1/javascr.html"},
-      {"c:/", "../../x.html", "x.html"},
-      {"C:\\Site\\Kap1\\", "Sub\\Y.HTML", "c:/site/kap1/sub/y.html"},
-      {"c:/site/kap1/", "/abs/x.html", "c:/site/kap1/abs/x.html"},
+      {ResolveLink, "c:/site/kap1/", "javascr.html", "c:/site/kap1/javascr.html"},
+      {ResolveLink, "c:/", "../../x.html", "x.html"},
+      {ResolveLink, "C:\\Site\\Kap1\\", "Sub\\Y.HTML", "c:/site/kap1/sub/y.html"},
+      {ResolveLink, "c:/site/kap1/", "/abs/x.html", "c:/site/kap1/abs/x.html"},
       // A "../" drops a folder wherever it stands; the text before it stays.
-      {"c:/site/kap1/", "a/../b.html", "c:/site/a/b.html"},
+      {ResolveLink, "c:/site/kap1/", "a/../b.html", "c:/site/a/b.html"},
       // After "./" plain characters are dropped until the next "/" or ".".
-      {"c:/site/kap1/", "x./y.html", "c:/site/kap1/y.html"},
-      {"c:/site/kap1/", "a//b.html", "c:/site/kap1/a/b.html"},
-      {"c:/site/kap1/", "sub/", "c:/site/kap1/sub/"},
-      {"", "a.html", ""},
-      {"c:/site/", "\xC4RGER.HTML", "c:/site/\xE4rger.html"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ResolveLink(c.first, c.second), c.expected) << c.first << " + " << c.second;
-  }
-}
-
-TEST(LinkFunctions, RelativeFromClimbsOutOfThePagesFolders) {
-  const std::vector<PairCase> cases = {
-      {"c:/site/kap1/x.html", "c:/site/styles/p.gif", "../styles/p.gif"},
-      {"c:/site/a/b/x.html", "c:/site/c.html", "../../c.html"},
-      {"C:\\Site\\Kap1\\X.html", "c:/site/kap2/Y.HTML", "../kap2/y.html"},
+      {ResolveLink, "c:/site/kap1/", "x./y.html", "c:/site/kap1/y.html"},
+      {ResolveLink, "c:/site/kap1/", "a//b.html", "c:/site/kap1/a/b.html"},
+      {ResolveLink, "c:/site/kap1/", "sub/", "c:/site/kap1/sub/"},
+      {ResolveLink, "", "a.html", ""},
+      {ResolveLink, "c:/site/", "\xC4RGER.HTML", "c:/site/\xE4rger.html"},
+      {RelativeFrom, "c:/site/kap1/x.html", "c:/site/styles/p.gif", "../styles/p.gif"},
+      {RelativeFrom, "c:/site/a/b/x.html", "c:/site/c.html", "../../c.html"},
+      {RelativeFrom, "C:\\Site\\Kap1\\X.html", "c:/site/kap2/Y.HTML", "../kap2/y.html"},
       // The target's last character never ends the common part.
-      {"c:/site/kap1/x.html", "c:/site/kap1/", "../kap1/"},
-      {"c:/site/", "c:/site/kap1/a.htm", "kap1/a.htm"},
-      {"c:/site/x.html", "", "../../"},
+      {RelativeFrom, "c:/site/kap1/x.html", "c:/site/kap1/", "../kap1/"},
+      {RelativeFrom, "c:/site/", "c:/site/kap1/a.htm", "kap1/a.htm"},
+      {RelativeFrom, "c:/site/x.html", "", "../../"},
+      {RelativePath, "c:/site/kap1/a.htm", "c:/site/", "kap1/a.html"},
+      {RelativePath, "c:/site/kap1/a.htm", "c:/site", "site/kap1/a.html"},
+      {RelativePath, "C:\\Site\\X.HTM", "c:/site/", "x.html"},
+      {ReportLink, "c:/site/kap1/a.htm", "c:/site/", "../kap1/a.html"},
+      {ReportLink, "c:/other/p.html", "C:\\Site\\", "../../other/p.html"},
+      {ReportLink, "HTTP://X.ORG/A\\B", "c:/site/", "http://x.org/a\\b"},
+      {ReportLink, "JavaScr.x", "c:/site/", "javascr.x"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(RelativeFrom(c.first, c.second), c.expected) << c.first << " -> " << c.second;
+    EXPECT_EQ(c.function(c.first, c.second), c.expected) << c.first << " , " << c.second;
   }
-}
-
-TEST(LinkFunctions, RelativePathAndReportLinkMakeHtmlEndings) {
-  const std::vector<PairCase> relative = {
-      {"c:/site/kap1/a.htm", "c:/site/", "kap1/a.html"},
-      {"c:/site/kap1/a.htm", "c:/site", "site/kap1/a.html"},
-      {"C:\\Site\\X.HTM", "c:/site/", "x.html"},
-  };
-  for (const auto& c : relative) EXPECT_EQ(RelativePath(c.first, c.second), c.expected);
-
-  const std::vector<PairCase> report = {
-      {"c:/site/kap1/a.htm", "c:/site/", "../kap1/a.html"},
-      {"c:/other/p.html", "C:\\Site\\", "../../other/p.html"},
-      {"HTTP://X.ORG/A\\B", "c:/site/", "http://x.org/a\\b"},
-      {"JavaScr.x", "c:/site/", "javascr.x"},
-  };
-  for (const auto& c : report) EXPECT_EQ(ReportLink(c.first, c.second), c.expected);
 }
 
 TEST(LinkFunctions, MayFollowKeepsTheCrawlInsideTheSaveFolderWhenAsked) {
-  struct Case {
-    std::string path;
-    std::string save_dir;
-    bool look_for_subpath;
-    bool expected;
-  };
-  const std::vector<Case> cases = {
+  const struct {
+    std::string path, save_dir;
+    bool look_for_subpath, expected;
+  } cases[] = {
       {"c:/site/kap1/a.html", "c:/site/", true, true},
       {"c:/other/a.html", "c:/site/", true, false},
       {"c:/site/check_x.html", "c:/site/", true, false},

@@ -62,27 +62,4 @@ inline std::string CrLfLines(std::initializer_list<std::string_view> lines) {
   return text;
 }
 
-// Two existing pages, start.html and kap1/a.html, link each other and the missing kap9/x.html;
-// start.html also links an external address. Both show the missing styles/p.gif; a.html also
-// shows kap1/q.png (found), kap1/r.jpg (missing) and an external GIF.
-inline void FillSmallSite(SiteDatabase& db) {
-  db.AddFile("d:/site/start.html", 0, "");
-  for (const char* path : {"d:/site/kap1/a.html", "d:/site/kap9/x.html", "http://www.example.org/"})
-    db.AddFile(path, 1, "");
-  db.FileRecords()[1].Exists = db.FileRecords()[2].Exists = true;
-  db.Titles()[1] = "Start";
-  db.Titles()[2] = "Kr\xE4" "fte";
-  for (int32_t target : {2, -3, -4}) db.FileRecords()[1].LinksTo.push_back(LinkNode{target, {}});
-  for (int32_t target : {1, -3}) db.FileRecords()[2].LinksTo.push_back(LinkNode{target, {}});
-  db.AppendLinkedFrom(1, 2, "top");
-  db.AppendLinkedFrom(3, 2, "_dum_2");
-  db.AddPicture("d:/site/styles/p.gif", false, 1);
-  db.AppendUsedBy(1, 2);
-  db.AddPicture("d:/site/kap1/q.png", true, 2);
-  db.AddPicture("d:/site/kap1/r.jpg", false, 2);
-  db.AddPicture("http://x.org/logo.gif", false, 2);
-  db.AppendPic(1, -1);
-  for (int32_t pic : {-1, 2, -3, -4}) db.AppendPic(2, pic);
-}
-
 }  // namespace check_html

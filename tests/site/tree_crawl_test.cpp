@@ -23,12 +23,13 @@ class CrawlRun : public THTML_Thread {
   using THTML_Thread::CrawlTree;
 };
 
-// Asks the run to stop when the status line shows `stop_at`.
+// Asks the run to stop when the status line shows `stop_at`, and after 50 status lines at the
+// latest, so that no crawl runs for ever.
 class StoppingFrontEnd : public RecordingFrontEnd {
  public:
   void ShowStatus(const std::string& text) override {
     RecordingFrontEnd::ShowStatus(text);
-    if (text == stop_at || ++shown > 50) run->RequestStop();  // no crawl runs for ever
+    if (text == stop_at || ++shown > 50) run->RequestStop();
   }
   THTML_Thread* run = nullptr;
   std::string stop_at;
@@ -45,28 +46,6 @@ std::string Nodes(const std::vector<LinkNode>& nodes) {
   return out;
 }
 
-// The whole database, one line per file, picture, folder and item, in table order.
-Lines Dump(const SiteDatabase& db) {
-  Lines lines;
-  for (int32_t i = 1; i <= db.FileCount(); ++i) {
-    const FileRec& r = db.FileRecords()[i];
-    lines.push_back(std::to_string(i) + " " + db.Files()[i] + (r.Exists ? " + '" : " - '") +
-                    db.Titles()[i] + "' to " + Nodes(r.LinksTo) + " from " +
-                    Nodes(r.LinkedFrom) + " pics " + Nodes(r.Pics));
-  }
-  for (int32_t j = 1; j <= db.PicCount(); ++j) {
-    const PicRec& r = db.PicRecords()[j];
-    lines.push_back("pic " + std::to_string(j) + " " + db.Pictures()[j] +
-                    (r.Exists ? " + by " : " - by ") + Nodes(r.UsedBy));
-  }
-  for (int32_t f = 1; f <= db.FolderCount(); ++f) lines.push_back("folder " + db.Folders()[f]);
-  for (const Item& item : db.Items()) {
-    lines.push_back("item " + item.Name + "|" + item.Text + "|" + item.Fragment + "|" +
-                    item.Key + "|" + item.Href + "|" + item.File);
-  }
-  return lines;
-}
-
 class TreeCrawlTest : public ::testing::Test {
  protected:
   TreeCrawlTest() {
@@ -76,10 +55,29 @@ class TreeCrawlTest : public ::testing::Test {
   }
   ~TreeCrawlTest() override { ResetOptions(); }
 
+  // Crawls from `start`; the whole database, one line per file, picture, folder and item.
   Lines Crawl(const std::string& start) {
     run_.Database = std::make_unique<SiteDatabase>();
     run_.CrawlTree(start);
-    return Dump(*run_.Database);
+    const SiteDatabase& db = *run_.Database;
+    Lines lines;
+    for (int32_t i = 1; i <= db.FileCount(); ++i) {
+      const FileRec& r = db.FileRecords()[i];
+      lines.push_back(std::to_string(i) + " " + db.Files()[i] + (r.Exists ? " + '" : " - '") +
+                      db.Titles()[i] + "' to " + Nodes(r.LinksTo) + " from " +
+                      Nodes(r.LinkedFrom) + " pics " + Nodes(r.Pics));
+    }
+    for (int32_t j = 1; j <= db.PicCount(); ++j) {
+      lines.push_back("pic " + std::to_string(j) + " " + db.Pictures()[j] +
+                      (db.PicRecords()[j].Exists ? " + by " : " - by ") +
+                      Nodes(db.PicRecords()[j].UsedBy));
+    }
+    for (int32_t f = 1; f <= db.FolderCount(); ++f) lines.push_back("folder " + db.Folders()[f]);
+    for (const Item& item : db.Items()) {
+      lines.push_back("item " + item.Name + "|" + item.Text + "|" + item.Fragment + "|" +
+                      item.Key + "|" + item.Href + "|" + item.File);
+    }
+    return lines;
   }
 
   MemoryFileSystem files_;
