@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "rewrite_fixture.h"
+#include "driver_fixture.h"
 
 namespace check_html {
 namespace {
@@ -34,52 +35,39 @@ TEST_F(AnchorHandler, NumbersUnnamedAndGeneratedNamesInOneSequence) {
   EXPECT_EQ(run.AnchorCounter, 3);
 }
 
-TEST_F(AnchorHandler, AbbreviationAndTranslationNamesGetTitleAndStyle) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"a title=\"old\" name=\"?ABC\" style=\"color:red\"",
+// Abbreviation ("?") and translation ("\xA7") names get their title and style. Dated anchors
+// (Clear_Anc) are retired Old_Days after their date: the name loses its date, or goes when
+// nothing is left, and a "Bli" class goes with it; a dated HREF is retired as well, but its class
+// stays.
+TEST_F(AnchorHandler, SpecialNamesGetTheirTitleAndDatedOnesRetireOldDaysAfterTheirDate) {
+  const int32_t dated = (120 * 12 + 1) * 31 + 1;  // 01.01.20
+  const struct {
+    bool clear;
+    int32_t today;
+    std::string tag, expected;
+  } cases[] = {
+      {false, 0, "a title=\"old\" name=\"?ABC\" style=\"color:red\"",
        "<a NAME=\"?ABC\" TITLE=\"ABC\" STYLE=\"FONT-WEIGHT:BOLD; FONT-STYLE:ITALIC\">"},
-      {"a name=\"\xA7Haus\"",
+      {false, 0, "a name=\"\xA7Haus\"",
        "<a NAME=\"\xA7Haus\" TITLE=\"german translation: Haus\" "
        "STYLE=\"FONT-WEIGHT:BOLD; FONT-STYLE:ITALIC\">"},
-  };
-  for (const auto& [tag, expected] : cases) {
-    run.Writer.BeginOutput("out.html");
-    HandleAnchor(page, "", tag);
-    EXPECT_EQ(Output(), expected) << tag;
-  }
-}
-
-TEST_F(AnchorHandler, DatedAnchorsRetireOldDaysAfterTheirDate) {
-  Clear_Anc = true;
-  Old_Days = 30;
-  const int32_t dated = (120 * 12 + 1) * 31 + 1;  // 01.01.20
-  struct Case {
-    int32_t today;
-    std::string tag;
-    std::string expected;
-  };
-  const Case cases[] = {
-      {dated + 30, "a class=\"Bli1\" name=\"$010120_news1\"",
+      {false, dated + 31, "a name=\"$010120_news1\"", "<a NAME=\"$010120_news1\">"},
+      {true, dated + 30, "a class=\"Bli1\" name=\"$010120_news1\"",
        "<a NAME=\"$010120_news1\" CLASS=\"Bli1\">"},
-      {dated + 31, "a class=\"Bli1\" name=\"$010120_news1\"", "<a NAME=\"news1\">"},
-      {dated + 31, "a class=\"Bli1\" name=\"$010120\"", "<a>"},
-      {dated + 31, "a class=\"Bli2\" name=\"$010120_\"", "<a CLASS=\"Bli2\">"},
-      {dated + 31, "a name=\"$01x120_news1\"", "<a NAME=\"$01x120_news1\">"},
-      // A dated HREF is retired as well, but its class stays.
-      {dated + 31, "a class=\"Bli1\" href=\"$010120_Page.HTM\"",
+      {true, dated + 31, "a class=\"Bli1\" name=\"$010120_news1\"", "<a NAME=\"news1\">"},
+      {true, dated + 31, "a class=\"Bli1\" name=\"$010120\"", "<a>"},
+      {true, dated + 31, "a class=\"Bli2\" name=\"$010120_\"", "<a CLASS=\"Bli2\">"},
+      {true, dated + 31, "a name=\"$01x120_news1\"", "<a NAME=\"$01x120_news1\">"},
+      {true, dated + 31, "a class=\"Bli1\" href=\"$010120_Page.HTM\"",
        "<a NAME=\"_dum_1\" CLASS=\"Bli1\" HREF=\"page.html\">"},
   };
-  for (const Case& c : cases) {
+  Old_Days = 30;
+  for (const auto& c : cases) {
+    Clear_Anc = c.clear;
     TodayNumber = c.today;
     run.AnchorCounter = 0;
-    run.Writer.BeginOutput("out.html");
-    HandleAnchor(page, "", c.tag);
-    EXPECT_EQ(Output(), c.expected) << c.tag << " on day " << c.today;
+    EXPECT_EQ(Fresh([&] { HandleAnchor(page, "", c.tag); }), c.expected) << c.tag << " " << c.today;
   }
-  Clear_Anc = false;
-  run.Writer.BeginOutput("out.html");
-  HandleAnchor(page, "", "a name=\"$010120_news1\"");
-  EXPECT_EQ(Output(), "<a NAME=\"$010120_news1\">");
 }
 
 // The equation anchor still uses up a generated number, as the crawl counted it.
@@ -97,31 +85,26 @@ TEST_F(AnchorHandler, NumberedEquationBecomesATableWithItsLabel) {
             "\\begin{equation}E=mc^2\\end{equation} \n</TD><TD WIDTH=\"1%\" VALIGN=\"TOP\">"
             "<a ID=\"x1-2001r4\" NAME=\"EqID\"></a></TD><TD WIDTH=\"65\" ALIGN=\"LEFT\" "
             "VALIGN=\"MIDDLE\">(3.4)</TD></TR></TABLE> \nafter <a NAME=\"_dum_3\" HREF=\"b.html\">");
-
   xxx_mathjax = false;  // without the option the id is an ordinary one
-  run.Writer.BeginOutput("out.html");
-  HandleAnchor(page, "\\begin{equation}x\\end{equation}", "a id=\"x1-2001r5\"");
-  EXPECT_EQ(Output(), "\\begin{equation}x\\end{equation}<a ID=\"x1-2001r5\" NAME=\"_dum_4\">");
+  const std::string equation = "\\begin{equation}x\\end{equation}";
+  EXPECT_EQ(Fresh([&] { HandleAnchor(page, equation, "a id=\"x1-2001r5\""); }),
+            "\\begin{equation}x\\end{equation}<a ID=\"x1-2001r5\" NAME=\"_dum_4\">");
 }
 
+// Only with xxx_mathjax; each command goes through its first closing brace.
 TEST_F(AnchorHandler, StripIndexCommandsRemovesEveryCommandThroughItsFirstClosingBrace) {
-  xxx_mathjax = true;
-  const std::pair<std::string, std::string> cases[] = {
-      {"a\\index{x}b", "ab"},
-      {"\\index{x}b\\index{y}\\index{z}c", "bc"},  // at the start and back to back as well
-      {"a\\index{x{y}}b", "a}b"},
-      {"a\\index{x}b\\index{open", "ab\\index{open"},
-      {"plain", "plain"},
-  };
-  for (const auto& [text, expected] : cases) {
+  for (const auto& [mathjax, text, expected] : {
+           std::tuple{true, "a\\index{x}b", "ab"},
+           std::tuple{true, "\\index{x}b\\index{y}\\index{z}c", "bc"},  // also at the start
+           std::tuple{true, "a\\index{x{y}}b", "a}b"},
+           std::tuple{true, "a\\index{x}b\\index{open", "ab\\index{open"},
+           std::tuple{true, "plain", "plain"},
+           std::tuple{false, "a\\index{x}b", "a\\index{x}b"}}) {
+    xxx_mathjax = mathjax;
     std::string s = text;
     StripIndexCommands(s);
     EXPECT_EQ(s, expected) << text;
   }
-  xxx_mathjax = false;
-  std::string s = "a\\index{x}b";
-  StripIndexCommands(s);
-  EXPECT_EQ(s, "a\\index{x}b");
 }
 
 TEST_F(AnchorHandler, FrameSourceIsNormalisedAndAFramesetKeptAsItIs) {

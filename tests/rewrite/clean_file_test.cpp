@@ -1,3 +1,4 @@
+// The rewrite of one page (CleanFile) and of every page the crawl found.
 #include "rewrite/clean_file.h"
 
 #include <gtest/gtest.h>
@@ -5,7 +6,6 @@
 #include "driver_fixture.h"
 #include "platform/file_error.h"
 #include "rewrite/tex_pre_pass.h"
-#include "rewrite_fixture.h"
 
 namespace check_html {
 namespace {
@@ -14,18 +14,19 @@ constexpr const char* kPage = "<html><head><title>T</title></head><p>x</p></html
 constexpr const char* kDoctype = "<!DOCTYPE HTML><HTML lang=\"de\">";
 
 using CleanFileTest = DriverTest;
+using Lines = std::vector<std::string>;
 
 TEST_F(CleanFileTest, MovesAnHtmPageToItsBackupAndListsItUnderItsNewName) {
   const int32_t i = AddPage("d:/s/x_se2.htm", kPage);
   files.ClearLog();
   EXPECT_TRUE(CleanFile(run, "d:/s/x_se2.htm", "d:/s/x_se2.html", i, false));
-  EXPECT_EQ(files.Log(), (std::vector<std::string>{"rename d:/s/x_se2.htm -> d:/s/x_se2.bak",
+  EXPECT_EQ(files.Log(), (Lines{"rename d:/s/x_se2.htm -> d:/s/x_se2.bak",
                                                    "write d:/s/x_se2.html"}));
   EXPECT_EQ(Text("d:/s/x_se2.bak"), kPage);
   EXPECT_EQ(Text("d:/s/x_se2.html").rfind(kDoctype, 0), 0u);
-  EXPECT_EQ(CleanedList.Snapshot(), (std::vector<std::string>{"zq", "d:/s/x_se2.html"}));
-  EXPECT_EQ(run.RefList, std::vector<std::string>{"FILE x_se2.pdf"});
-  EXPECT_EQ(front_end.Events(), (std::vector<std::string>{"log d:/s/x_se2.htm",
+  EXPECT_EQ(CleanedList.Snapshot(), (Lines{"zq", "d:/s/x_se2.html"}));
+  EXPECT_EQ(run.RefList, Lines{"FILE x_se2.pdf"});
+  EXPECT_EQ(front_end.Events(), (Lines{"log d:/s/x_se2.htm",
                                                           "status Clean File d:/s/x_se2.htm"}));
 }
 
@@ -35,12 +36,12 @@ TEST_F(CleanFileTest, ConverterPagesKeepThePrePassedTextAsBackupUnlessBakClear) 
   files.AddFile("d:/s/y.bak", "older backup");
   files.ClearLog();
   EXPECT_TRUE(CleanFile(run, "d:/s/y.html", "d:/s/y.html", i, false));
-  EXPECT_EQ(files.Log(), (std::vector<std::string>{"remove d:/s/y.bak", "write d:/s/y.bak",
+  EXPECT_EQ(files.Log(), (Lines{"remove d:/s/y.bak", "write d:/s/y.bak",
                                                    "write d:/s/y.html"}));
   EXPECT_EQ(Text("d:/s/y.bak"), "<html><head><title>T</title></head><p>x</p></html>   \n  \n");
   BakClear = true;
   EXPECT_TRUE(CleanFile(run, "d:/s/y.html", "d:/s/y.html", i, false));
-  EXPECT_EQ(files.Files(), std::vector<std::string>{"d:/s/y.html"});
+  EXPECT_EQ(files.Files(), Lines{"d:/s/y.html"});
 }
 
 TEST_F(CleanFileTest, LeavesIndexPagesAndPagesWithoutEndAlone) {
@@ -48,7 +49,7 @@ TEST_F(CleanFileTest, LeavesIndexPagesAndPagesWithoutEndAlone) {
     EXPECT_FALSE(CleanFile(run, name, name, AddPage(name, "<p>no end</p>"), false)) << name;
   }
   EXPECT_EQ(front_end.Events(),
-            (std::vector<std::string>{"log d:/s/z.html", "status Clean File d:/s/z.html",
+            (Lines{"log d:/s/z.html", "status Clean File d:/s/z.html",
                                       "log !!!No </HTML>, page not rewritten: d:/s/z.html"}));
   EXPECT_EQ(files.Files().size(), 3u);
   EXPECT_EQ(CleanedList.Count(), 0);
@@ -56,25 +57,20 @@ TEST_F(CleanFileTest, LeavesIndexPagesAndPagesWithoutEndAlone) {
 
 // Whatever fails, the page stays whole under its own name.
 TEST_F(CleanFileTest, AFailedFileOperationEndsTheRewriteWithThePageWhole) {
-  struct Case {
+  const struct {
     bool tex;
-    void (*set_up)(DriverFiles&);
+    char fault;  // the page unreadable, its writing failing, or its old backup read-only
     std::string error;
-  } cases[] = {
-      {false, [](DriverFiles& f) { f.SetIoError("d:/s/w.html"); }, kReadMappingText},
-      {false, [](DriverFiles& f) { f.failing_write = "d:/s/w.html"; }, kWriteMappingText},
-      {true, [](DriverFiles& f) { f.failing_write = "d:/s/w.html"; }, kWriteMappingText},
-      {true,
-       [](DriverFiles& f) {
-         f.AddFile("d:/s/w.bak", "");
-         f.SetReadOnly("d:/s/w.bak");
-       },
-       "Can not delete file d:/s/w.bak"},
-  };
-  for (const Case& c : cases) {
+  } cases[] = {{false, 'r', kReadMappingText},
+               {false, 'w', kWriteMappingText},
+               {true, 'w', kWriteMappingText},
+               {true, 'b', "Can not delete file d:/s/w.bak"}};
+  for (const auto& c : cases) {
     DriverFiles disk;
     disk.AddFile("d:/s/w.html", kPage);
-    c.set_up(disk);
+    if (c.fault == 'r') disk.SetIoError("d:/s/w.html");
+    if (c.fault == 'w') disk.failing_write = "d:/s/w.html";
+    if (c.fault == 'b') disk.AddFile("d:/s/w.bak", ""), disk.SetReadOnly("d:/s/w.bak");
     tex_html = c.tex;
     DriverRun page_run(front_end, disk);
     page_run.Database = std::make_unique<SiteDatabase>();
@@ -95,6 +91,62 @@ TEST_F(CleanFileTest, APageBeyondAFullListOverwritesItsLastEntry) {
   EXPECT_TRUE(ListFull);
   EXPECT_EQ(CleanedList.Count(), kPageListLast);
   EXPECT_EQ(CleanedList.Get(kPageListLast), "d:/s/x.html");
+}
+
+using RewriteAllPagesTest = DriverTest;
+
+TEST_F(RewriteAllPagesTest, RewritesEveryFoundPageOnceUnderItsNewName) {
+  AddPage("d:/s/x.htm", "<p>old x</p></html>\n");
+  AddEntry("d:/s/x.htm", true);  // the crawl met x.htm twice
+  AddPage("d:/s/y.html", kPage);
+  AddPage("d:/s/p.gif", "GIF89a");
+  AddEntry("d:/s/missing.html", false);
+  AddPage("d:/s/index.html", kPage);
+  files.ClearLog();
+  run.RewriteAllPages();
+
+  const auto table = run.Database->Files();
+  EXPECT_EQ(std::vector<std::string>(table.begin() + 1, table.end()),
+            (Lines{"d:/s/x.html", "d:/s/x.html", "d:/s/y.html", "d:/s/p.gif",
+                                      "d:/s/missing.html", "d:/s/index.html"}));
+  EXPECT_EQ(CleanedList.Snapshot(), (Lines{"zq", "d:/s/x.html", "d:/s/y.html"}));
+  EXPECT_EQ(files.Log(), (Lines{
+                             "rename d:/s/x.htm -> d:/s/x.bak", "write d:/s/x.html",
+                             "rename d:/s/y.html -> d:/s/y.bak", "write d:/s/y.html"}));
+  EXPECT_EQ(Text("d:/s/x.bak"), "<p>old x</p></html>\n");
+}
+
+TEST_F(RewriteAllPagesTest, DoesNotMoveAPageOntoAnotherFile) {
+  AddPage("d:/s/x.htm", "<p>x.htm</p></html>\n");
+  AddPage("d:/s/x.html", kPage);
+  run.RewriteAllPages();
+  EXPECT_EQ(run.Database->Files()[1], "d:/s/x.htm");
+  EXPECT_EQ(Text("d:/s/x.htm"), "<p>x.htm</p></html>\n");
+  EXPECT_EQ(Text("d:/s/x.bak"), kPage);
+  EXPECT_EQ(front_end.Events().front(), "log !!!Page not moved, the new name exists: d:/s/x.htm");
+}
+
+// With BindNoBack only pages below the chapter folders are rewritten; in a chapter's sub-folder
+// the house rule ends the page and the old bar after it gives way to the new one.
+TEST_F(RewriteAllPagesTest, BindsOnlyChapterPagesAndEndsSubFolderPagesAtTheRule) {
+  run.BindNoBack = true;
+  BackboneList.Set(1, "d:\\s\\kap01\\backbone\\r1.html");
+  AddPage("d:/s/kap02/illustr/f.html",
+          "<p>f</p><HR SIZE=\"3\" NOSHADE=\"NOSHADE\" COLOR=\"#010101\">old bar</html>\n");
+  AddPage("d:/other/o.html", kPage);
+  run.RewriteAllPages();
+  BackboneList.Set(1, "");
+  EXPECT_EQ(RootPrefix(), "d:/s/kap");
+  EXPECT_EQ(CleanedList.Snapshot(), (Lines{"zq", "d:/s/kap02/illustr/f.html"}));
+  EXPECT_EQ(Text("d:/s/kap02/illustr/f.html").find("old bar"), std::string::npos);
+}
+
+TEST_F(RewriteAllPagesTest, AStopRequestEndsThePassBeforeTheNextPage) {
+  AddPage("d:/s/a.html", kPage);
+  AddPage("d:/s/b.html", kPage);
+  front_end.on_log = [this](const std::string&) { run.RequestStop(); };
+  run.RewriteAllPages();
+  EXPECT_EQ(CleanedList.Snapshot(), (Lines{"zq", "d:/s/a.html"}));
 }
 
 TEST_F(RewriteTest, ThePrePassCountsFiguresByTheirRuleTagsAndSavesTheBackup) {

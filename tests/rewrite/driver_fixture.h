@@ -1,5 +1,7 @@
-// Test set-up for the rewrite driver: a run over an in-memory site whose crawl result is given
-// directly. AddPage puts a page on the "disk" and into Files as the crawl finds it.
+// Test set-ups for the rewrite. RewriteTest: a run on an in-memory file system and the per-page
+// state of one page; load the text that follows a tag, call a handler, then compare Output().
+// DriverTest: a run over an in-memory site whose crawl result is given directly; AddPage puts a
+// page on the "disk" and into Files as the crawl finds it.
 #pragma once
 
 #include <functional>
@@ -11,12 +13,43 @@
 
 #include "platform/case_map.h"
 #include "platform/memory_file_system.h"
+#include "rewrite/page_rewrite.h"
+#include "shell/html_thread.h"
 #include "shell/options.h"
 #include "site/page_lists.h"
 #include "site/site_database.h"
 #include "../shell/recording_run.h"
 
 namespace check_html {
+
+class RewriteTest : public ::testing::Test {
+ protected:
+  RewriteTest() {
+    ResetOptions();
+    page.SourceName = page.TargetName = "d:/site/kap01/page.html";
+    page.BakName = "d:/site/kap01/page.bak";
+    page.PdfBase = "page";
+    run.Writer.BeginOutput(page.TargetName);
+  }
+  ~RewriteTest() override { ResetOptions(); }
+
+  // The page text the handler reads on from (what follows the tag it is given).
+  void Load(std::string rest) { run.Reader.LoadText(std::move(rest)); }
+  // Everything written so far, the pending line included.
+  std::string Output() const { return run.Writer.OutText() + run.Writer.OutLine(); }
+  // What `write` writes to a new output.
+  template <class Write>
+  std::string Fresh(Write write) {
+    run.Writer.BeginOutput("out.html");
+    write();
+    return Output();
+  }
+
+  MemoryFileSystem files;
+  RecordingFrontEnd front_end;
+  THTML_Thread run{front_end, files};
+  PageRewrite page{run};
+};
 
 // Writing `failing_write` fails as on a full disk.
 class DriverFiles : public MemoryFileSystem {

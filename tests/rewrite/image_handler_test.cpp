@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "rewrite_fixture.h"
+#include "driver_fixture.h"
 
 namespace check_html {
 namespace {
@@ -17,9 +17,7 @@ class ImageHandler : public RewriteTest {
   }
   // The tag as written, the writer's line breaks taken out again (each break follows a blank).
   std::string Rewrite(const std::string& tag) {
-    run.Writer.BeginOutput("out.html");
-    HandleImage(page, tag);
-    std::string out = Output();
+    std::string out = Fresh([&] { HandleImage(page, tag); });
     std::erase(out, '\n');
     return out;
   }
@@ -47,13 +45,10 @@ TEST_F(ImageHandler, WritesOtherAttributesFirstThenTheKnownOnesInFixedOrder) {
 }
 
 TEST_F(ImageHandler, IconsGetTheirFixedSizeAndPathAndLoseTheirOtherKnownAttributes) {
-  struct Case {
+  const struct {
     bool png;
-    std::string src;
-    std::string size;
-    std::string written_src;
-  };
-  const Case cases[] = {
+    std::string src, size, written_src;
+  } cases[] = {
       {true, "../styles/dreieck3.gif", "17\" HEIGHT=\"21", "../../styles/dreieck3.png"},
       {false, "../../../styles/dreieck3.png", "17\" HEIGHT=\"21", "../../../styles/dreieck3.png"},
       {true, "../styles/dreieck1.gif", "39\" HEIGHT=\"51", "../../styles/dreieck1.png"},
@@ -61,7 +56,7 @@ TEST_F(ImageHandler, IconsGetTheirFixedSizeAndPathAndLoseTheirOtherKnownAttribut
       {true, "../../../styles/kugel1.gif", "20\" HEIGHT=\"20", "../../../styles/kugel1.gif"},
       {false, "../styles/kugel1.png", "20\" HEIGHT=\"20", "../styles/kugel1.gif"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     UsePngButtons = c.png;
     EXPECT_EQ(Rewrite("img class=\"c\" src=\"" + c.src + "\" alt=\"x\" width=\"9\" title=\"t\""),
               "<IMG class=\"c\" WIDTH=\"" + c.size + "\" BORDER=\"0\" SRC=\"" + c.written_src +
@@ -71,13 +66,11 @@ TEST_F(ImageHandler, IconsGetTheirFixedSizeAndPathAndLoseTheirOtherKnownAttribut
 }
 
 TEST_F(ImageHandler, SizeStepReducesLargePicturesByTheirOnloadHint) {
-  struct Case {
-    std::string attributes;  // besides src="a.png"
-    std::string result;      // between "<IMG" and the SRC
-    std::string title = kEnlargeTitle;
-  };
+  // The attributes besides src="a.png", what is written between "<IMG" and the SRC, the title.
   const std::string script = " ONLOAD=\"if (document.forscreen) {";
-  const Case cases[] = {
+  const struct {
+    std::string attributes, result, title = kEnlargeTitle;
+  } cases[] = {
       {"width=\"800\" height=\"600\"",
        " WIDTH=\"600\" HEIGHT=\"450\"" + (kEnlarge + script) + "height=600; width=800}\""},
       {"width=\"400\" height=\"1000\"",
@@ -101,7 +94,7 @@ TEST_F(ImageHandler, SizeStepReducesLargePicturesByTheirOnloadHint) {
       {"width=\"800\" height=\"60%\"", " WIDTH=\"800\" HEIGHT=\"60%\"", ""},
   };
   ChlargeImageItem = true;
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     EXPECT_EQ(Rewrite("img src=\"a.png\" " + c.attributes),
               "<IMG" + c.result + " SRC=\"a.png\"" + c.title + ">")
         << c.attributes;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "rewrite_fixture.h"
+#include "driver_fixture.h"
 
 namespace check_html {
 namespace {
@@ -38,7 +38,7 @@ TEST_F(MainPass, RebuildsTheDoctypeAndTheHeadByLanguageAndMode) {
 
 TEST_F(MainPass, EndsAtTheBodyEndOrTheHouseRuleOfASubFolderPage) {
   const std::string rule = "<HR SIZE=\"3\" NOSHADE=\"NOSHADE\" COLOR=\"#010101\">";
-  struct Case {
+  const struct {
     std::string text;
     bool in_sub_folder;
     std::string expected;
@@ -51,7 +51,7 @@ TEST_F(MainPass, EndsAtTheBodyEndOrTheHouseRuleOfASubFolderPage) {
       {"<noframes>y</body></noframes></html>\n", false, "<noframes>y\n</body>\n</noframes>\n\n",
        false},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     page.InSubFolder = c.in_sub_folder;
     page.BodyEnded = false;
     EXPECT_EQ(Run(c.text), c.expected) << c.text;
