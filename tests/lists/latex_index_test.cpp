@@ -111,30 +111,18 @@ std::string Refs(const std::vector<std::string>& links) {
 const std::string kNb = "&#x00A0;&#x00A0;";
 const std::string kItem = "<span class=\"index-item\">";
 const std::string kSub = "<span class=\"index-subitem\">" + kNb + kNb;
-const std::string kSubSub = "<span class=\"index-subsubitem\">" + kNb + kNb + kNb + kNb;
 const std::string kEnd = "<Br></span>\n";
 const std::string kFirstParagraph = "<P class=\"theindex\">\n";
 const std::string kParagraph = "</P><P class=\"theindex\">\n";
 
-// Equal keys group with the record read last first; keys equal but for letter case sort
-// together as groups of their own; levels shared with the group before are not repeated; a new
-// initial opens a paragraph.
-TEST_F(LatexIndex, GroupsSortedEntriesUnderItemsAndInitials) {
-  Run(Record("a#1", "Halbleiter") + Record("a#2", "Halbleiter!intrinsisch") +
-      Record("b#3", "Halbleiter") + Record("b#4", "Halbleiter!dotiert") +
-      Record("c#5", "Halbleiter") + Record("c#6", "Bandl\\\"ucke") + Record("c#7", "abc") +
-      Record("d#8", "Abc") + Record("d#9", "Band!Valenz!p") + Record("d#10", "Band!Valenz!n"));
+// Keys equal but for letter case sort together as groups of their own; a new initial opens a
+// paragraph. (Groups, their order, sub-items and levels shared with the group before: the
+// converter chapter's run.)
+TEST_F(LatexIndex, KeysEqualButForLetterCaseAreGroupsOfTheirOwn) {
+  Run(Record("c#6", "Bandl\\\"ucke") + Record("c#7", "abc") + Record("d#8", "Abc"));
   EXPECT_EQ(Body(), kFirstParagraph + kItem + "Abc" + kNb + Refs({"d#8"}) + kEnd + kItem + "abc" +
-                        kNb + Refs({"c#7"}) + kEnd + kParagraph + kItem + "Band" + kEnd + kSub +
-                        "Valenz" + kEnd + kSubSub + "n" + kNb + Refs({"d#10"}) + kEnd + kSubSub +
-                        "p" + kNb + "\n" + Refs({"d#9"}) + kEnd + kItem + "Bandl&uuml;cke" + kNb +
-                        Refs({"c#6"}) + kEnd + kParagraph + kItem + "Halbleiter" + kNb +
-                        Refs({"c#5", "b#3", "a#1"}) + kEnd + kSub + "dotiert" + kNb +
-                        Refs({"b#4"}) + kEnd + kSub + "intrinsisch" + kNb + Refs({"a#2"}) + kEnd +
-                        "</P>\n");
-  EXPECT_EQ(run.RefList,
-            (std::vector<std::string>{"zq", "FILE r_li2.html", "a#1", "a#2", "b#3", "b#4", "c#5",
-                                      "c#6", "c#7", "d#8", "d#9", "d#10"}));
+                        kNb + Refs({"c#7"}) + kEnd + kParagraph + kItem + "Bandl&uuml;cke" + kNb +
+                        Refs({"c#6"}) + kEnd + "</P>\n");
   EXPECT_FALSE(files.Contents("d:/doc/r_lii.html"));
 }
 
@@ -145,13 +133,7 @@ TEST_F(LatexIndex, WithoutACompleteRecordThePageHasNoParagraph) {
   for (int i = 0; i < 80; ++i) long_text += "\\\"a";
   Run("\\beforeentry{a}{1}{}\n\\indexentry{Halb\n\\beforeentry{a}{2}{}\r\n\r\n" +
       Record("b#3", long_text));
-  // The head and the bar around the closing "</P>" (the whole page is checked end to end).
-  const std::string page = files.Contents("d:/doc/r_li2.html").value_or("");
-  EXPECT_EQ(Body(), "</P>\n");
-  EXPECT_TRUE(page.starts_with("<Html lang=\"en\">\n<Head><Title>Index</Title>\n")) << page;
-  EXPECT_TRUE(
-      page.ends_with("</TABLE>\n<P CLASS=\"footer\">Autor: Anvelt, Kesta</P></BODY></HTML>\n"))
-      << page;
+  EXPECT_EQ(Body(), "</P>\n");  // the head and bar around it: the converter chapter's run
   EXPECT_EQ(run.RefList, (std::vector<std::string>{"zq", "FILE r_li2.html", "b#3"}));
 }
 

@@ -32,12 +32,8 @@ class ListTest : public ReportTest {
   // Inserts an anchor named `name` found in the page `file`, with its own HREF when given.
   void AddAnchor(std::string name, std::string file, std::string href = "",
                  std::string fragment = "") {
-    Item item;
-    item.Name = std::move(name);
-    item.File = std::move(file);
-    item.Href = std::move(href);
-    item.Fragment = std::move(fragment);
-    Items().InsertItem(std::move(item));
+    Items().InsertItem(
+        Item{std::move(name), "", std::move(fragment), "", std::move(href), std::move(file)});
   }
 
   ListRun lists{front_end, files};
