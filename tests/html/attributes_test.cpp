@@ -9,12 +9,9 @@ namespace check_html {
 namespace {
 
 TEST(Attributes, GetAttributeTakesTheFirstNameFollowedByEqualsAndADoubleQuotedValue) {
-  struct Case {
-    std::string name;
-    std::string tag;
-    std::string value;
-  };
-  const Case cases[] = {
+  const struct {
+    std::string name, tag, value;
+  } cases[] = {
       {"HREF", "A HREF  =  \"x.html\"", "x.html"},
       {"SRC", "IMG DATA-SRC=\"a.png\" SRC=\"b.png\"", "a.png"},  // found inside the longer word
       {"NAME", "A NAMEX NAME=\"n\"", "n"},                      // first NAME lacks "="
@@ -23,17 +20,13 @@ TEST(Attributes, GetAttributeTakesTheFirstNameFollowedByEqualsAndADoubleQuotedVa
       {"HREF", "A HREF=\"open", ""},
       {"TITLE", "A HREF=\"x\"", ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(GetAttribute(c.name, c.tag), c.value) << c.tag;
+  for (const auto& c : cases) EXPECT_EQ(GetAttribute(c.name, c.tag), c.value) << c.tag;
 }
 
 TEST(Attributes, SetAttributeChangesRemovesOrAppendsInLowerCase) {
-  struct Case {
-    std::string name;
-    std::string value;
-    std::string tag;
-    std::string result;
-  };
-  const Case cases[] = {
+  const struct {
+    std::string name, value, tag, result;
+  } cases[] = {
       {"WIDTH", "", "TD WIDTH=\"50\" ALIGN=\"left\"", "TD  ALIGN=\"left\""},
       {"WIDTH", "5", "TD", "TD width=\"5\""},
       {"width", "7", "TD WIDTH=\"50\" ALIGN=\"left\"", "TD WIDTH=\"7\" ALIGN=\"left\""},
@@ -42,7 +35,7 @@ TEST(Attributes, SetAttributeChangesRemovesOrAppendsInLowerCase) {
       // An attribute without a quoted value cannot be edited in place: a new one is added.
       {"WIDTH", "5", "TD WIDTH=50", "TD WIDTH=50 width=\"5\""},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     std::string tag = c.tag;
     SetAttribute(c.name, c.value, tag);
     EXPECT_EQ(tag, c.result) << c.name << " in " << c.tag;
@@ -50,11 +43,10 @@ TEST(Attributes, SetAttributeChangesRemovesOrAppendsInLowerCase) {
 }
 
 TEST(Attributes, WalkerReturnsTheDoubleQuotedPairsFromLeftToRight) {
-  struct Case {
+  const struct {
     std::string tag;
     std::vector<std::string> pairs;  // "name=value"
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"BR", {}},
       {"IMG SRC=\"a.png\" ALT = \"An \xC4pfel\" BORDER=\"0\"",
        {"SRC=a.png", "ALT=An \xC4pfel", "BORDER=0"}},
@@ -64,7 +56,7 @@ TEST(Attributes, WalkerReturnsTheDoubleQuotedPairsFromLeftToRight) {
       {"A B=\"", {}},
       {"A B=\"\"", {"B="}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     AttributeWalker walker;
     std::vector<std::string> pairs;
     std::string name;

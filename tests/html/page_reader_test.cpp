@@ -12,21 +12,20 @@
 namespace check_html {
 namespace {
 
+// The error `action` throws, with the file it names; or "no error".
 std::string ErrorOf(const std::function<void()>& action) {
   try {
     action();
   } catch (const FileError& error) {
-    return error.what();
+    return std::string(error.what()) + " [" + error.Path() + "]";
   }
   return "no error";
 }
 
 TEST(PageReader, EndsTheTextNineBytesBehindTheFirstClosingHtmlTagInAnyCase) {
-  struct Case {
-    std::string page;
-    std::string text;  // "-" when the page has no end
-  };
-  const Case cases[] = {
+  const struct {
+    std::string page, text;  // text "-": the page has no end
+  } cases[] = {
       {"<p>x</html>\nafter</HTML>", "<p>x</html>\na"},
       {"<p>x</hTmL>\r\nmore", "<p>x</hTmL>\r\n"},
       {"<p>x</HTML>", "<p>x</HTML>"},   // ends exactly with the tag: the end of the file
@@ -34,7 +33,7 @@ TEST(PageReader, EndsTheTextNineBytesBehindTheFirstClosingHtmlTagInAnyCase) {
       {"<p>no closing tag", "-"},
       {"", "-"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     PageReader reader;
     reader.LoadText(c.page);
     if (c.text == "-") {
@@ -58,17 +57,15 @@ TEST(PageReader, LoadsPagesThroughTheFileSystemAndReportsFailuresByTheirTexts) {
   PageReader reader(files);
   EXPECT_EQ(ErrorOf([&] { reader.LoadPage("a.htm"); }), "no error");
   EXPECT_EQ(reader.PageText(), "<p>A</html>");
-  EXPECT_EQ(ErrorOf([&] { reader.LoadPage("missing.htm"); }), "File can not be opend");
-  try {
-    reader.LoadPage("missing.htm");
-  } catch (const FileError& error) {
-    EXPECT_EQ(error.Path(), "missing.htm");  // the run names the file in its last log line
-  }
-  EXPECT_EQ(ErrorOf([&] { reader.LoadPage("ro.htm"); }), "File can not be opend");
-  EXPECT_EQ(ErrorOf([&] { reader.LoadPage("bad.htm"); }), "Error while Filemapping");
+  // The run names the file in its last log line.
+  EXPECT_EQ(ErrorOf([&] { reader.LoadPage("missing.htm"); }),
+            "File can not be opend [missing.htm]");
+  EXPECT_EQ(ErrorOf([&] { reader.LoadPage("ro.htm"); }), "File can not be opend [ro.htm]");
+  EXPECT_EQ(ErrorOf([&] { reader.LoadPage("bad.htm"); }), "Error while Filemapping [bad.htm]");
   EXPECT_EQ(ErrorOf([&] { reader.LoadPage("empty.htm"); }), "no error");
   EXPECT_TRUE(reader.AtPageEnd());
-  EXPECT_EQ(ErrorOf([] { PageReader().LoadPage("a.htm"); }), "File can not be opend");
+  // A reader without a file system opens nothing, and names no file.
+  EXPECT_EQ(ErrorOf([] { PageReader().LoadPage("a.htm"); }), "File can not be opend []");
 }
 
 TEST(PageReader, FindsTextIgnoringCaseOnlyFromPagePosUpToPageEnd) {
@@ -88,14 +85,11 @@ TEST(PageReader, FindsTextIgnoringCaseOnlyFromPagePosUpToPageEnd) {
 
 TEST(PageReader, CopiesThroughScriptsAnchorsSubscriptsAndComments) {
   using Take = bool (PageReader::*)(std::string&);
-  struct Case {
+  // `s` before and after the call, and the page text left behind PagePos.
+  const struct {
     Take take;
-    std::string before;  // `s` before the call
-    std::string page;
-    std::string after;   // `s` afterwards
-    std::string rest;    // page text behind PagePos
-  };
-  const Case cases[] = {
+    std::string before, page, after, rest;
+  } cases[] = {
       {&PageReader::TakeScript, "<SCRIPT>", "a<b;</script>x</html>", "<SCRIPT>a<b;</script>",
        "x</html>"},
       {&PageReader::TakeAnchor, "<A NAME=\"n\">", "Wort</a></html>", "<A NAME=\"n\">Wort</a>",
@@ -108,7 +102,7 @@ TEST(PageReader, CopiesThroughScriptsAnchorsSubscriptsAndComments) {
       {&PageReader::TakeScript, "<SCRIPT>", "x</html>\n\n</script>", "<SCRIPT>",
        "x</html>\n\n"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     PageReader reader;
     reader.LoadText(c.page);
     std::string s = c.before;
@@ -139,14 +133,12 @@ TEST(PageReader, ReadsFormulaEntriesByKindWithTwoPositions) {
   PageReader reader;
   reader.SetMathText("0!Y>\\(a+b\\)<Y;3!Y>\\[x^2\\]<Y;1!Y>\\begin{align}y\\end{align}<Y;"
                      "2!Y>plain<Y;4!Y>\\(open");
-  struct Step {
+  const struct {
     char kind;
     int result;
     std::string entry;
-    size_t math_pos;
-    size_t math_pos2;
-  };
-  const Step steps[] = {
+    size_t math_pos, math_pos2;
+  } steps[] = {
       {'3', 2, "\\[x^2\\]", 0, 25},
       {'1', 2, "\\begin{align}y\\end{align}", 0, 57},
       {'3', 0, "", 0, 57},  // no further entry of kind 3: no move
@@ -155,7 +147,7 @@ TEST(PageReader, ReadsFormulaEntriesByKindWithTwoPositions) {
       {'4', 0, "", 11, 69},  // no closing "<Y;"
       {'0', 0, "", 11, 69},
   };
-  for (const Step& step : steps) {
+  for (const auto& step : steps) {
     std::string entry = "old";
     EXPECT_EQ(reader.ReadMathEntry(step.kind, entry), step.result) << step.kind;
     EXPECT_EQ(entry, step.entry);

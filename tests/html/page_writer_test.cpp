@@ -23,13 +23,11 @@ std::string Broken(const std::string& text) {
 }
 
 TEST(PageWriter, BreaksLongLinesBeforeClosingTagsOrBetweenTagsElseAtABlank) {
-  struct Case {
-    const char* what;
-    std::string text;
-    std::string result;
-  };
   const std::string tail = Chars(66, 'y');
-  const Case cases[] = {
+  const struct {
+    const char* what;
+    std::string text, result;
+  } cases[] = {
       {"120 bytes stay pending", Chars(59) + " </p>" + Chars(56), "[" + Chars(59) + " </p>" +
        Chars(56) + "]"},
       {"blank at 60 before </p>", Chars(59) + " </p>" + tail,
@@ -44,7 +42,7 @@ TEST(PageWriter, BreaksLongLinesBeforeClosingTagsOrBetweenTagsElseAtABlank) {
       {"several cuts", Chars(119) + " " + Chars(119) + " " + Chars(30),
        Chars(119) + " \n" + Chars(119) + " \n[" + Chars(30) + "]"},
   };
-  for (const Case& c : cases) EXPECT_EQ(Broken(c.text), c.result) << c.what;
+  for (const auto& c : cases) EXPECT_EQ(Broken(c.text), c.result) << c.what;
 }
 
 // A blank inside a quoted attribute value is no cut: a name with a line break in it would no
@@ -110,13 +108,13 @@ TEST(PageWriter, SavesOnlyFinishedLinesAndReportsFailuresByTheirTexts) {
     try {
       writer.SaveOutput();
     } catch (const FileError& error) {
-      return error.what();
+      return std::string(error.what()) + " [" + error.Path() + "]";
     }
     return "no error";
   };
-  EXPECT_EQ(error_of_saving("ro.html", "x"), "File can not be opend");
-  EXPECT_EQ(error_of_saving("bad.html", "x"), "Errop while Filemapping");
-  EXPECT_EQ(error_of_saving("empty.html", ""), "Errop while Filemapping");
+  EXPECT_EQ(error_of_saving("ro.html", "x"), "File can not be opend [ro.html]");
+  EXPECT_EQ(error_of_saving("bad.html", "x"), "Errop while Filemapping [bad.html]");
+  EXPECT_EQ(error_of_saving("empty.html", ""), "Errop while Filemapping [empty.html]");
   EXPECT_EQ(files.Contents("empty.html"), "");
 }
 
