@@ -46,12 +46,6 @@ class ScriptedServer {
   std::thread thread_;
 };
 
-TTestComp Answer(int32_t code) {
-  TTestComp answer;
-  answer.PCode = code;
-  return answer;
-}
-
 TEST(ClientPipe, RefusesRequestsWhileInactiveAndReportsAMissingServer) {
   PipeFolderForTest folder;
   TClientPipe client(RunInline);
@@ -71,10 +65,13 @@ TEST(ClientPipe, HandlesStrayMalformedAndMissingResultsWithoutWaitingOut) {
     std::string result, logged;
     bool active_after;
   } cases[] = {
-      {[](int32_t id) { return EncodeMessage(id + 40, Answer(7)) + EncodeMessage(id, Answer(9)); },
+      {[](int32_t id) {
+         return EncodeMessage(id + 40, *MakeTestRequest(7, 0)) +
+                EncodeMessage(id, *MakeTestRequest(9, 0));
+       },
        "9 0 ", "Unable to find transaction 41", true},
       // A count that no list can hold.
-      {[](int32_t id) { return EncodeMessage(id, Answer(1), "\x00\x20\x00\x00"s); },
+      {[](int32_t id) { return EncodeMessage(id, *MakeTestRequest(1, 0), "\x00\x20\x00\x00"s); },
        "Pipe closed before the result of transaction 1", "Invalid data block", false},
       {[](int32_t) { return ""s; }, "Pipe closed before the result of transaction 1", "", false},
   };
@@ -82,20 +79,17 @@ TEST(ClientPipe, HandlesStrayMalformedAndMissingResultsWithoutWaitingOut) {
   for (const auto& c : cases) {
     ScriptedServer server(c.reply);
     TestWindow window;
-    TClientPipe client(window.Post());
-    client.OnMessage = window.AddLine();
-    client.SetPipeName("scripted");
-    client.ResultTimeout = 5000;
-    client.SetActive(true);
+    const auto client = MakeClient(window, "scripted");
+    client->SetActive(true);
     const auto started = std::chrono::steady_clock::now();
-    EXPECT_EQ(Ask(client, -1, 0), c.result);
+    EXPECT_EQ(Ask(*client, -1, 0), c.result);
     EXPECT_LT(std::chrono::steady_clock::now() - started, 2s) << c.result;
     EXPECT_TRUE(c.logged.empty() || window.WaitForLine(c.logged)) << c.logged;
-    EXPECT_EQ(client.Active(), c.active_after) << c.logged;
+    EXPECT_EQ(client->Active(), c.active_after) << c.logged;
     if (!c.active_after) {
-      EXPECT_EQ(Ask(client, -1, 0), "Client pipe is not active");
+      EXPECT_EQ(Ask(*client, -1, 0), "Client pipe is not active");
     }
-    client.SetActive(false);
+    client->SetActive(false);
   }
 }
 

@@ -160,6 +160,19 @@ inline std::string Ask(TClientPipe& client, int32_t code, int32_t data) {
   return result ? Describe(*result) : error;
 }
 
+// A client of `pipe` whose calls run on `window`, which keeps its lines; it starts no test
+// threads and waits `connect_timeout` ms for a free instance and 5 s for a result.
+inline std::unique_ptr<TClientPipe> MakeClient(TestWindow& window, const std::string& pipe,
+                                               int32_t connect_timeout = 0) {
+  auto client = std::make_unique<TClientPipe>(window.Post());
+  client->OnMessage = window.AddLine();
+  client->StartsTestThreads = false;
+  client->ConnectTimeout = connect_timeout;
+  client->ResultTimeout = 5000;
+  client->SetPipeName(pipe);
+  return client;
+}
+
 // The project name and `pages` pages "kapN/backbone/pN.html".
 inline void FillList(PageList& list, const std::string& project, int pages) {
   list.Reset(project);
