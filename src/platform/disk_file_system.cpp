@@ -1,5 +1,6 @@
 #include "platform/disk_file_system.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -63,13 +64,12 @@ std::optional<std::string> DiskFileSystem::NativePath(std::string_view path) con
   return ResolveForCreate(path);
 }
 
-// The real path, symbolic links and "." and ".." resolved.
+// The device and inode number: one call, whatever links the path goes through.
 std::string DiskFileSystem::FileIdentity(std::string_view path) const {
   std::optional<std::string> native = ResolveExisting(path);
-  if (!native) return std::string(path);
-  std::error_code error;
-  std::filesystem::path real = std::filesystem::canonical(*native, error);
-  return error ? *native : real.native();
+  struct stat info {};
+  if (!native || stat(native->c_str(), &info) != 0) return std::string(path);
+  return std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino);
 }
 
 FileStatus DiskFileSystem::ReadFile(std::string_view path, std::string& bytes,

@@ -162,6 +162,7 @@ void THTML_Thread::RewriteAllPages() {
     // Every rewritten page reads its own section of the formula file.
     if (with_math_file) SeekMathPage(*this, source);
     if (CleanFile(*this, source, target, i, plan->in_sub_folder)) {
+      // Taken now: the written page is a new file.
       rewritten.insert(Files().FileIdentity(target));
     } else if (source != target) {
       db.ReplaceFile(i, source);  // left alone: it keeps its name
