@@ -13,21 +13,13 @@
 #include "app/batch_front_end.h"
 #include "app/batch_options.h"
 #include "app/batch_run.h"
+#include "sample_site_run.h"
 #include "shell/options.h"
 
 namespace check_html {
 namespace {
 
 using namespace std::chrono_literals;
-
-std::string Drain(std::FILE* f) {
-  std::string text;
-  std::rewind(f);
-  char buffer[4096];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-  return text;
-}
 
 // Fills the program's page lists for one test and puts them back afterwards.
 class BatchPipe : public ::testing::Test {
@@ -66,9 +58,7 @@ TEST_F(BatchPipe, FetchListsPrintsBothListsOfAServingProgram) {
 TEST_F(BatchPipe, ServeAfterTheRunUntilSigtermThenExitZero) {
   ResetOptions();
   TempFolder site;
-  site.Put("zq/html/start.html", "<HTML><TITLE>Start</TITLE></HTML>\n");
-  site.Put("zq/html/check/readme.txt", "");
-  site.Put("zq/pdf_split/readme.txt", "");
+  PutTinySite(site);
   const std::string check = site.Path() + "/zq/html/check";
   const ParsedCommandLine parsed =
       ParseCommandLine({"--batch", "--serve", "--quiet", "--start", site.Path() + "/zq/html/start.html",

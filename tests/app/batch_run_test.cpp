@@ -1,40 +1,50 @@
+// The batch command line and the runs it starts over a site of one page. What the options
+// change in a run's output is compared by the sample site runs.
 #include "app/batch_run.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-
-#include "../platform/temp_folder.h"
-#include "shell/options.h"
+#include "app/batch_options.h"
+#include "sample_site_run.h"
 
 namespace check_html {
 namespace {
 
-std::string Drain(std::FILE* f) {
-  std::string text;
-  std::rewind(f);
-  char buffer[4096];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-  return text;
-}
-
-std::string ReadWhole(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
+TEST(BatchOptions, ReadsTheOptionsAndRejectsWhatTheCommandLineDoesNotOffer) {
+  const ParsedCommandLine parsed = ParseCommandLine(
+      {"--batch", "--start", "a/start.html", "--set", "tex_html=0", "--set", "Old_Days=30",
+       "--timings", "--check-only"});
+  ASSERT_EQ(parsed.error, "");
+  EXPECT_TRUE(parsed.options.timings && parsed.options.check_only && !parsed.options.quiet);
+  EXPECT_EQ(parsed.options.start, "a/start.html");
+  EXPECT_EQ(parsed.options.sets, (std::vector<std::pair<std::string, std::string>>{
+                                     {"tex_html", "0"}, {"Old_Days", "30"}}));
+  const struct {
+    std::vector<std::string> args;
+    std::string error;
+  } cases[] = {
+      {{"--batch", "--frobnicate"}, "unknown option: --frobnicate"},
+      {{"--batch", "--start"}, "missing value after --start"},
+      {{"--batch", "--set", "tex_html"},
+       "--set takes KEY=VALUE with one of the option flags, not: tex_html"},
+      {{"--batch", "--set", "TEX_HTML=1"},
+       "--set takes KEY=VALUE with one of the option flags, not: TEX_HTML=1"},
+      {{"--start", "x.html"}, "options need --batch"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ParseCommandLine(c.args).error, c.error) << c.args.back();
+  }
+  // No arguments means the window; help needs no --batch.
+  EXPECT_EQ(ParseCommandLine({}).error, "");
+  EXPECT_FALSE(ParseCommandLine({}).options.batch);
+  EXPECT_TRUE(ParseCommandLine({"--help"}).options.help);
 }
 
 class BatchRun : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetOptions();
-    site_.Put("zq/html/start.html", "<HTML><TITLE>Start</TITLE></HTML>\n");
-    site_.Put("zq/html/check/readme.txt", "");
-    site_.Put("zq/pdf_split/readme.txt", "");  // the reference list goes there in TeX mode
+    PutTinySite(site_);
   }
   void TearDown() override {
     std::fclose(out_);
@@ -56,27 +66,24 @@ class BatchRun : public ::testing::Test {
   std::FILE* err_ = std::tmpfile();
 };
 
-TEST_F(BatchRun, ARunThatReachesItsEndExitsZeroWithItsLastStatus) {
-  EXPECT_EQ(Run({"--start", Start(), "--out", Check(), "--settings-dir", Check(), "--quiet"}),
-            kExitRunEnded);
-  EXPECT_EQ(Drain(err_), "Status: Idle\n");
-}
-
-TEST_F(BatchRun, AStartPageWithoutAPageExtensionIsABadCommandLine) {
+// Only the first five characters of the start page's extension count.
+TEST_F(BatchRun, AStartPageWithoutAPageExtensionOrASetValueThatIsNoNumberIsABadCommandLine) {
   site_.Put("zq/html/notes.txt", "x");
-  EXPECT_EQ(Run({"--start", site_.Path() + "/zq/html/notes.txt", "--settings-dir", Check()}),
-            kExitBadCommandLine);
-  EXPECT_NE(Drain(err_).find("must end in .htm or .html"), std::string::npos);
-  // Only the first five characters of the extension count.
   site_.Put("zq/html/page.htmlx", "<HTML></HTML>");
+  const struct {
+    std::string start, set, error;
+  } cases[] = {
+      {site_.Path() + "/zq/html/notes.txt", "tex_html=1", "must end in .htm or .html"},
+      {Start(), "tex_html=yes", "check_html: --set tex_html takes a whole number, not: yes\n"},
+  };
+  for (const auto& c : cases) {
+    std::rewind(err_);
+    EXPECT_EQ(Run({"--start", c.start, "--settings-dir", Check(), "--set", c.set}),
+              kExitBadCommandLine);
+    EXPECT_NE(Drain(err_).find(c.error), std::string::npos) << c.error;
+  }
   EXPECT_EQ(Run({"--start", site_.Path() + "/zq/html/page.htmlx", "--settings-dir", Check()}),
             kExitRunEnded);
-}
-
-TEST_F(BatchRun, SetValuesMustBeWholeNumbersForFlags) {
-  EXPECT_EQ(Run({"--start", Start(), "--settings-dir", Check(), "--set", "tex_html=yes"}),
-            kExitBadCommandLine);
-  EXPECT_EQ(Drain(err_), "check_html: --set tex_html takes a whole number, not: yes\n");
 }
 
 TEST_F(BatchRun, OverridesActAsIfTheSettingsFileSaidSoAndAreSavedOnRequest) {
@@ -93,10 +100,12 @@ TEST_F(BatchRun, OverridesActAsIfTheSettingsFileSaidSoAndAreSavedOnRequest) {
   EXPECT_NE(ini.find("start.html"), std::string::npos);
 }
 
+// A run that reaches its end exits zero and leaves its last status.
 TEST_F(BatchRun, TexModeClearsTheBindFlagsEvenWhenTheyAreSet) {
   EXPECT_EQ(Run({"--start", Start(), "--out", Check(), "--settings-dir", Check(), "--set",
-                 "BindBack=1", "--save-settings"}),
+                 "BindBack=1", "--save-settings", "--quiet"}),
             kExitRunEnded);
+  EXPECT_EQ(Drain(err_), "Status: Idle\n");
   EXPECT_FALSE(UsePngButtons);
   EXPECT_NE(ReadWhole(Check() + "/check_html_new.ini").find("Bind_Back=0"), std::string::npos);
 }

@@ -1,34 +1,23 @@
 // Batch runs in converter mode over the sample site's converter chapter (kap04, made by the TeX
 // converter from tests/data/converter/r_.tex, its formulas in zq/pdf_split/all_math.txt): once
 // with the formulas replaced by their TeX source for MathJax, once with the MathML normalised.
-// The expected pages under tests/data/converter_run were checked by hand.
+// The expected pages under tests/data/converter_run were checked by hand (the index page against
+// the rules in tests/data/converter_run/README_index.md).
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <regex>
 #include <vector>
 
-#include "../platform/temp_folder.h"
-#include "app/batch_run.h"
-#include "shell/options.h"
+#include "sample_site_run.h"
 
 namespace check_html {
 namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kSource = CHECK_HTML_SOURCE_DIR;
 // The chapter's pages that hold formulas (the index page r_li2 is another pass's work).
 const char* const kMathPages[] = {"r_li1.html", "r_se1.html", "r_se2.html", "r_se3.html",
                                   "r_su1.html", "r_su2.html", "r_su3.html", "r_su4.html"};
-
-std::string ReadWhole(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Number of math elements in `page` when their tags nest properly (each end tag closes the
 // innermost open element, tags ending in "/" close themselves), else -1.
@@ -51,31 +40,21 @@ int BalancedMathElements(const std::string& page) {
   return open.empty() ? elements : -1;
 }
 
-class ConverterChapter : public ::testing::Test {
+class ConverterChapter : public SampleSiteRun {
  protected:
-  void SetUp() override {
-    ResetOptions();
-    fs::copy(kSource / "examples/site", site_.Path(), fs::copy_options::recursive);
-  }
-  void TearDown() override { ResetOptions(); }
-
   // Runs from the chapter's title page and checks that no formula was logged as a problem.
-  void Run(bool for_mathjax) {
-    const std::string check = site_.Path() + "/zq/html/check";
+  void RunChapter(bool for_mathjax) {
     const std::string log = site_.Path() + "/run.log";
-    const std::vector<std::string> args = {
-        "--batch", "--quiet", "--start", (Chapter() / "r_.html").string(), "--out", check,
-        "--settings-dir", check, "--today", "06.12.26", "--set", "tex_html=1", "--set",
-        for_mathjax ? "for_mathjax=1" : "for_mathjax=0", "--log", log};
-    std::FILE* err = std::tmpfile();
-    EXPECT_EQ(RunBatch(ParseCommandLine(args).options, stdout, err), kExitRunEnded);
-    std::fclose(err);
+    EXPECT_EQ(Run({"--set", "tex_html=1", "--set", for_mathjax ? "for_mathjax=1" : "for_mathjax=0",
+                   "--log", log},
+                  "kap04/backbone/r_.html"),
+              kExitRunEnded);
     const std::regex math_problem(
         "^!!!(no (block|inline) in|mismatch|No brack|Formula file|.* </[^ ]*>$)",
         std::regex::ECMAScript | std::regex::multiline);
     EXPECT_FALSE(std::regex_search(ReadWhole(log), math_problem));
   }
-  fs::path Chapter() const { return fs::path(site_.Path()) / "zq/html/kap04/backbone"; }
+  fs::path Chapter() const { return Html() / "kap04/backbone"; }
   void ExpectPagesAsChecked(const char* mode) const {
     for (const char* page : {"r_su1.html", "r_su3.html"}) {
       EXPECT_EQ(ReadWhole(Chapter() / page),
@@ -83,20 +62,28 @@ class ConverterChapter : public ::testing::Test {
           << mode << "/" << page;
     }
   }
-
-  TempFolder site_;
 };
 
-TEST_F(ConverterChapter, MathJaxModeReplacesEveryFormulaByItsEntry) {
-  Run(true);
+// The run also rebuilds the chapter's index page from r_.idx and lists its links.
+TEST_F(ConverterChapter, MathJaxModeReplacesEveryFormulaByItsEntryAndRebuildsTheIndexPage) {
+  RunChapter(true);
   for (const char* page : kMathPages) {
     EXPECT_EQ(ReadWhole(Chapter() / page).find("<math"), std::string::npos) << page;
   }
   ExpectPagesAsChecked("mathjax");
+  EXPECT_EQ(ReadWhole(Chapter() / "r_li2.html"),
+            ReadWhole(kSource / "tests/data/converter_run/r_li2.html"));
+  EXPECT_FALSE(fs::exists(Chapter() / "r_lii.html"));
+  // The page's line, then one link per record in the order of the index file.
+  const std::string refs = ReadWhole(Html() / "../pdf_split/RefList.txt");
+  EXPECT_NE(refs.find("FILE r_li2.html\r\nr_li1.html#dx2-1001\r\nr_se1.html#dx3-2001\r\n"),
+            std::string::npos);
+  EXPECT_TRUE(
+      refs.ends_with("r_se3.html#dx8-7004\r\nr_su4.html#dx9-8001\r\nr_su4.html#dx9-8002\r\n"));
 }
 
 TEST_F(ConverterChapter, MathMLModeKeepsEveryFormulaBalanced) {
-  Run(false);
+  RunChapter(false);
   const fs::path source = kSource / "tests/data/converter";
   for (const char* page : kMathPages) {
     EXPECT_EQ(BalancedMathElements(ReadWhole(Chapter() / page)),

@@ -6,18 +6,12 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
-#include <chrono>
-#include <filesystem>
-#include <fstream>
-#include <map>
-#include <sstream>
-#include <string>
-#include <thread>
-#include <vector>
-
 #include <gtest/gtest.h>
 
-#include "../platform/temp_folder.h"
+#include <chrono>
+#include <thread>
+
+#include "sample_site_run.h"
 
 extern char** environ;
 
@@ -27,26 +21,14 @@ namespace {
 namespace fs = std::filesystem;
 using Texts = std::map<std::string, std::string>;
 
-Texts Snapshot(const fs::path& root) {
-  Texts files;
-  for (const auto& entry : fs::recursive_directory_iterator(root)) {
-    if (!entry.is_regular_file()) continue;
-    std::stringstream text;
-    text << std::ifstream(entry.path(), std::ios::binary).rdbuf();
-    files[fs::relative(entry.path(), root).generic_string()] = text.str();
-  }
-  return files;
-}
-
 class RewriteKill : public ::testing::Test {
  protected:
   pid_t FreshRun(bool tex) {
     fs::remove_all(site_);
     fs::copy(fs::path(CHECK_HTML_SOURCE_DIR) / "examples/site", site_, fs::copy_options::recursive);
-    std::vector<std::string> args = {CHECK_HTML_PROGRAM, "--batch", "--quiet", "--start",
-                                     html_ + "/start.html", "--out", html_ + "/check",
-                                     "--settings-dir", html_ + "/check", "--today", "06.12.26",
-                                     "--set", tex ? "tex_html=1" : "tex_html=0"};
+    std::vector<std::string> args = SampleRunArgs(html_);
+    args.insert(args.begin(), CHECK_HTML_PROGRAM);
+    args.insert(args.end(), {"--set", tex ? "tex_html=1" : "tex_html=0"});
     std::vector<char*> argv;
     for (std::string& arg : args) argv.push_back(arg.data());
     argv.push_back(nullptr);

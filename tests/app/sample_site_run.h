@@ -1,5 +1,6 @@
 // Batch runs over a temporary copy of the bundled sample site, for the end-to-end tests that
-// compare what a run wrote with the hand-checked files under tests/data/sample_site.
+// compare what a run wrote with the hand-checked files under tests/data, and the file helpers
+// of the other batch tests.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -28,6 +29,21 @@ inline std::string ReadWhole(const std::filesystem::path& path) {
   return text.str();
 }
 
+// All that was written to `f`.
+inline std::string Drain(std::FILE* f) {
+  std::rewind(f);
+  std::string text;
+  for (int c = std::fgetc(f); c != EOF; c = std::fgetc(f)) text += static_cast<char>(c);
+  return text;
+}
+
+// The smallest site a run accepts: a start page, the output folder and the reference list folder.
+inline void PutTinySite(const TempFolder& site) {
+  site.Put("zq/html/start.html", "<HTML><TITLE>Start</TITLE></HTML>\n");
+  site.Put("zq/html/check/readme.txt", "");
+  site.Put("zq/pdf_split/readme.txt", "");
+}
+
 // Every file below `root` with its bytes, by path relative to `root`.
 inline std::map<std::string, std::string> Snapshot(const std::filesystem::path& root) {
   std::map<std::string, std::string> files;
@@ -40,8 +56,16 @@ inline std::map<std::string, std::string> Snapshot(const std::filesystem::path& 
   return files;
 }
 
-// Copies examples/site to a temporary folder; Run starts a batch run over the copy with the
-// output and settings folder zq/html/check, no settings file and the date 06.12.26.
+// A quiet batch run from `start` below `html` with the output and settings folder html/check,
+// no settings file and the date 06.12.26.
+inline std::vector<std::string> SampleRunArgs(const std::filesystem::path& html,
+                                              const std::string& start = "start.html") {
+  const std::string check = (html / "check").string();
+  return {"--batch", "--quiet", "--start", (html / start).string(), "--out", check,
+          "--settings-dir", check, "--today", "06.12.26"};
+}
+
+// Copies examples/site to a temporary folder; Run starts a batch run over the copy's zq/html.
 class SampleSiteRun : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -57,10 +81,7 @@ class SampleSiteRun : public ::testing::Test {
 
   // `start` is the start page below zq/html.
   int Run(std::vector<std::string> extra, const std::string& start = "start.html") {
-    const std::string check = Html().string() + "/check";
-    std::vector<std::string> args = {"--batch", "--quiet", "--start", Html().string() + "/" + start,
-                                     "--out", check, "--settings-dir", check, "--today",
-                                     "06.12.26"};
+    std::vector<std::string> args = SampleRunArgs(Html(), start);
     args.insert(args.end(), extra.begin(), extra.end());
     return RunBatch(ParseCommandLine(args).options, out_, err_);
   }
@@ -68,17 +89,9 @@ class SampleSiteRun : public ::testing::Test {
 
   // The log lines the run wrote, in order.
   std::vector<std::string> LogLines() const {
-    std::rewind(out_);
     std::vector<std::string> lines;
-    std::string line;
-    for (int c = std::fgetc(out_); c != EOF; c = std::fgetc(out_)) {
-      if (c != '\n') {
-        line += static_cast<char>(c);
-        continue;
-      }
-      lines.push_back(line);
-      line.clear();
-    }
+    std::istringstream log(Drain(out_));
+    for (std::string line; std::getline(log, line);) lines.push_back(line);
     return lines;
   }
 
