@@ -154,13 +154,15 @@ class HtmlFormSettingsTest : public QObject {
     THTMLForm& form = fixture.Open();
     form.ClearAncor->setChecked(true);
     QVERIFY(Clear_Anc && !form.OldDays->isHidden() && !form.ActDate->isHidden());
-    // Each text in turn: what the field then shows and the age limit.
+    // Each text in turn: what the field then shows and the age limit. Only a sign and digits
+    // that fit a whole number are taken.
     const struct {
       const char* typed;
       const char* shown;
       int days;
-    } cases[] = {{"250", "250", 250}, {"3x", "250", 250}, {"", "250", 250},
-                 {" 7", "250", 250},  {"+40", "+40", 40}, {"-5", "-5", -5}};
+    } cases[] = {{"250", "250", 250}, {"3x", "250", 250},  {"", "250", 250},
+                 {" 7", "250", 250},  {"+40", "+40", 40},  {"-5", "-5", -5},
+                 {"+-1", "-5", -5},   {"+", "-5", -5},     {"2147483648", "-5", -5}};
     for (const auto& c : cases) {
       form.OldDays->setText(c.typed);
       QCOMPARE(form.OldDays->text(), c.shown);

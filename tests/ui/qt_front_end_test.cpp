@@ -80,16 +80,6 @@ class QtFrontEndTest : public QObject {
     QCOMPARE(ToQt("\xE4\xA7"), QString::fromUtf8("\xC3\xA4\xC2\xA7"));
     QCOMPARE(ToBytes(QString::fromUtf8("\xE2\x82\xAC")), "?");  // beyond Latin-1
   }
-
-  void wholeNumbersAreSignAndDigitsOnly() {
-    const struct {
-      const char* text;
-      std::optional<int32_t> number;
-    } cases[] = {{"1000", 1000},       {"-5", -5},           {"+40", 40},
-                 {"", std::nullopt},   {"3x", std::nullopt}, {" 7", std::nullopt},
-                 {"+-1", std::nullopt}, {"+", std::nullopt}, {"2147483648", std::nullopt}};
-    for (const auto& c : cases) QCOMPARE(WholeNumber(c.text), c.number);
-  }
 };
 
 }  // namespace
