@@ -64,11 +64,17 @@ std::optional<std::string> DiskFileSystem::NativePath(std::string_view path) con
   return ResolveForCreate(path);
 }
 
-// The device and inode number: one call, whatever links the path goes through.
+// The device and inode number, whatever links the path goes through. Almost every page is
+// asked for under the name it was found by: that is tried before resolving letter case.
 std::string DiskFileSystem::FileIdentity(std::string_view path) const {
-  std::optional<std::string> native = ResolveExisting(path);
   struct stat info {};
-  if (!native || stat(native->c_str(), &info) != 0) return std::string(path);
+  bool found = !path.empty() && path.find('\\') == std::string_view::npos &&
+               stat(std::string(path).c_str(), &info) == 0;
+  if (!found) {
+    const std::optional<std::string> native = ResolveExisting(path);
+    found = native && stat(native->c_str(), &info) == 0;
+  }
+  if (!found) return std::string(path);
   return std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino);
 }
 
