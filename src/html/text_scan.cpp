@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <utility>
 
 #include "platform/case_map.h"
 
@@ -66,6 +67,20 @@ size_t FindNoCase(std::string_view text, std::string_view what, size_t from) {
     ++at;
   }
   return std::string_view::npos;
+}
+
+bool ReplaceAll(std::string& text, std::string_view what, std::string_view with) {
+  size_t at = text.find(what);
+  if (at == std::string::npos) return false;
+  std::string result;
+  size_t done = 0;
+  for (; at != std::string::npos; at = text.find(what, done)) {
+    result.append(text, done, at - done).append(with);
+    done = at + what.size();
+  }
+  result.append(text, done);
+  text = std::move(result);
+  return true;
 }
 
 size_t FindFrom(std::string_view text, std::string_view s, size_t start) {

@@ -27,4 +27,8 @@ size_t FindNoCase(std::string_view text, std::string_view what, size_t from = 0)
 // after the 1-based index `start` (values below 1 count as 1); 0 when there is none.
 size_t FindFrom(std::string_view text, std::string_view s, size_t start);
 
+// Replaces every occurrence of `what` (not empty) in one pass; the inserted text is not searched
+// again. True when anything was replaced.
+bool ReplaceAll(std::string& text, std::string_view what, std::string_view with);
+
 }  // namespace check_html

@@ -1,6 +1,8 @@
 #include "lists/latex_entry_text.h"
 
-#include <utility>
+#include <algorithm>
+
+#include "html/text_scan.h"
 
 namespace check_html {
 namespace {
@@ -24,21 +26,6 @@ bool IsAccentQuote(std::string_view text, std::size_t i) {
   return text[i] == '\\' && i + 1 < text.size() && text[i + 1] == '"';
 }
 
-// One pass over `text`: every occurrence of `find` replaced, inserted text never searched again;
-// the result is held in 255 characters while it grows and cut to 254 when anything was replaced.
-void ReplaceAll(std::string& text, std::string_view find, std::string_view replacement) {
-  std::size_t at = text.find(find);
-  if (at == std::string::npos) return;
-  std::string result;
-  std::size_t from = 0;
-  for (; at != std::string::npos && result.size() < kTextCapacity; at = text.find(find, from)) {
-    result.append(text, from, at - from) += replacement;
-    from = at + find.size();
-  }
-  if (result.size() < kTextCapacity) result.append(text, from);
-  if (result.size() > kReplacedCapacity) result.resize(kReplacedCapacity);
-  text = std::move(result);
-}
 
 }  // namespace
 
@@ -83,7 +70,11 @@ std::string ShownEntryText(std::string_view text) {
 
 std::string LatexToEntity(std::string_view text) {
   std::string result(text.substr(0, kTextCapacity));
-  for (const LatexForm& form : kLatexForms) ReplaceAll(result, form.notation, form.entity);
+  for (const LatexForm& form : kLatexForms) {
+    if (ReplaceAll(result, form.notation, form.entity)) {
+      result.resize(std::min(result.size(), kReplacedCapacity));
+    }
+  }
   return result;
 }
 

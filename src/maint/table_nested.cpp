@@ -5,24 +5,12 @@
 
 #include "html/attributes.h"
 #include "html/page_reader.h"
+#include "html/text_scan.h"
 #include "platform/case_map.h"
 
 namespace check_html {
 namespace {
 
-// A replacement cannot make a new occurrence of `what`, so one pass replaces them all.
-void ReplaceAll(std::string& text, std::string_view what, std::string_view with) {
-  size_t at = text.find(what);
-  if (at == std::string::npos) return;
-  std::string result;
-  size_t done = 0;
-  for (; at != std::string::npos; at = text.find(what, done)) {
-    result.append(text, done, at - done).append(with);
-    done = at + what.size();
-  }
-  result.append(text, done);
-  text = std::move(result);
-}
 
 bool IsPlainInteger(std::string_view text) {
   if (text.empty()) return false;
