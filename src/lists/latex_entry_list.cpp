@@ -48,9 +48,7 @@ class GermanKeys {
 
 }  // namespace
 
-void LatexEntryList::Add(std::string key, std::string link) {
-  entries_.push_back(IndexEntry{std::move(key), std::move(link)});
-}
+void LatexEntryList::Add(IndexEntry entry) { entries_.push_back(std::move(entry)); }
 
 std::vector<IndexEntry> LatexEntryList::Sorted() && {
   const GermanKeys keys;
@@ -61,7 +59,7 @@ std::vector<IndexEntry> LatexEntryList::Sorted() && {
   std::vector<Sortable> order;
   order.reserve(entries_.size());
   for (auto it = entries_.rbegin(); it != entries_.rend(); ++it) {
-    order.push_back(Sortable{keys.SortKey(it->key), &*it});
+    order.push_back(Sortable{keys.SortKey(it->sort), &*it});
   }
   std::stable_sort(order.begin(), order.end(),
                    [](const Sortable& a, const Sortable& b) { return a.sort_key < b.sort_key; });

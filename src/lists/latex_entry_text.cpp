@@ -53,20 +53,30 @@ std::string Unquoted(std::string_view text) {
   return result;
 }
 
-std::string ShownEntryText(std::string_view text) {
+namespace {
+
+// The text up to its first unquoted "|", its levels each cut at their first unquoted "@" to the
+// part after it (`shown`) or before it.
+std::string EntryTextPart(std::string_view text, bool shown) {
   text = text.substr(0, FindUnquoted(text, '|'));
-  std::string shown;
+  std::string result;
   for (std::size_t start = 0;;) {
     const std::size_t end = FindUnquoted(text, '!', start);
     std::string_view level = text.substr(start, end - start);
     const std::size_t at = FindUnquoted(level, '@');
-    if (at != std::string_view::npos) level.remove_prefix(at + 1);
-    shown += level;
-    if (end == std::string_view::npos) return shown;
-    shown += '!';
+    if (at != std::string_view::npos) level = shown ? level.substr(at + 1) : level.substr(0, at);
+    result += level;
+    if (end == std::string_view::npos) return result;
+    result += '!';
     start = end + 1;
   }
 }
+
+}  // namespace
+
+std::string ShownEntryText(std::string_view text) { return EntryTextPart(text, true); }
+
+std::string SortEntryText(std::string_view text) { return EntryTextPart(text, false); }
 
 std::string LatexToEntity(std::string_view text) {
   std::string result(text.substr(0, kTextCapacity));

@@ -23,6 +23,10 @@ std::string Unquoted(std::string_view text);
 // "@". A text without such notation comes back unchanged; quotes stay for the levels to be split.
 std::string ShownEntryText(std::string_view text);
 
+// As ShownEntryText, but of each level the part before its first unquoted "@": the text the
+// entry sorts by.
+std::string SortEntryText(std::string_view text);
+
 // `text` cut to 255 characters with the LaTeX umlauts replaced by entities, one pass per form:
 // the braced forms \"{O} \"{A} \"{U} \"{o} \"{a} \"{u} \ss{}, then \"O \"A \"U \"o \"a \"u \ss
 // and \/ (a blank). Each pass keeps at most 255 characters, and a pass that replaced anything

@@ -56,7 +56,7 @@ void WriteIndexBar(THTML_Thread& run, std::string_view forward, std::string_view
   writer.SaveOutput();
 }
 
-// Reads every record: its link goes to RefList and, with its shown text as key, to the list.
+// Reads every record: its link goes to RefList and, with its shown and its sort text, to the list.
 LatexEntryList ReadEntries(THTML_Thread& run, IdxReader& reader) {
   LatexEntryList entries;
   while (!reader.AtEnd()) {
@@ -64,7 +64,8 @@ LatexEntryList ReadEntries(THTML_Thread& run, IdxReader& reader) {
     if (!record) continue;
     std::string link = (record->page + "#" + record->anchor).substr(0, kLinkCapacity);
     run.RefList.push_back(link);
-    entries.Add(LatexToEntity(ShownEntryText(record->text)) + "!!", std::move(link));
+    entries.Add(IndexEntry{LatexToEntity(ShownEntryText(record->text)) + "!!",
+                           LatexToEntity(SortEntryText(record->text)) + "!!", std::move(link)});
   }
   return entries;
 }

@@ -46,7 +46,10 @@ void WriteIndexGroups(PageWriter& writer, const std::vector<IndexEntry>& entries
   IndexGroupWriter groups(writer);
   for (std::size_t first = 0; first < entries.size();) {
     std::size_t last = first + 1;
-    while (last < entries.size() && entries[last].key == entries[first].key) ++last;
+    while (last < entries.size() && entries[last].key == entries[first].key &&
+           entries[last].sort == entries[first].sort) {
+      ++last;
+    }
     groups.WriteIndexGroup(std::span(entries).subspan(first, last - first));
     first = last;
   }
@@ -70,9 +73,11 @@ void IndexGroupWriter::WriteIndexGroup(std::span<const IndexEntry> group) {
       previous_sub_item_ = (*levels)[1];
     }
   }
-  if (same == 0 && ToLower1252(key.front()) != initial_) {
+  // The paragraph goes by the initial the entry sorts under.
+  const char initial = ToLower1252(group.front().sort.front());
+  if (same == 0 && initial != initial_) {
     writer_.WriteLine(initial_ == ' ' ? "<P class=\"theindex\">" : "</P><P class=\"theindex\">");
-    initial_ = ToLower1252(key.front());
+    initial_ = initial;
   }
   WriteSpans(same, *levels);
   for (std::size_t n = 1; n <= group.size(); ++n) {

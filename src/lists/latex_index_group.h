@@ -15,7 +15,8 @@ namespace check_html {
 class PageWriter;
 
 // Writes the groups of `entries`, a group being a pair and the pairs right after it whose keys
-// are exactly equal (so keys that differ only in letter case form groups of their own).
+// and sort texts are exactly equal (so keys that differ only in letter case form groups of
+// their own).
 void WriteIndexGroups(PageWriter& writer, const std::vector<IndexEntry>& entries);
 
 // Writes one group at a time and keeps the paragraph state across groups: the current initial
@@ -26,7 +27,8 @@ class IndexGroupWriter {
 
   // The key of the first pair is split into item, sub-item and sub-sub-item (the last level
   // from the third on). Parts shared with the group before are not written again; a group with
-  // a new item opens a new paragraph when its lower-cased initial differs. Then one link "[n]"
+  // a new item opens a new paragraph when the lower-cased initial of its sort text differs.
+  // Then one link "[n]"
   // per pair. A key whose end mark "!!" is not within its first 255 characters writes nothing.
   void WriteIndexGroup(std::span<const IndexEntry> group);
 
