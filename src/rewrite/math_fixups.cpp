@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "html/text_scan.h"
+#include "platform/file_error.h"
 #include "platform/file_system.h"
 #include "shell/html_thread.h"
 
@@ -15,8 +16,8 @@ namespace {
 constexpr std::string_view kMathFileBehindSaveDir = "\\..\\..\\pdf_split\\all_math.txt";
 constexpr std::string_view kMarker = "!Y>";
 constexpr std::string_view kClose = "<Y;";
-// Logged (after "!!!") with the path when the formula file cannot be read or holds nothing.
-constexpr std::string_view kNoMathFileText = "Formula file missing or empty, MathML kept: ";
+// Logged (after "!!!") with the path when the formula file holds nothing.
+constexpr std::string_view kEmptyMathFileText = "Formula file empty, MathML kept: ";
 
 // The page's base name: the text between the last "/" before the extension and the extension.
 std::string_view BaseNameOf(std::string_view path) {
@@ -43,13 +44,22 @@ size_t FindSection(std::string_view text, std::string_view base) {
 
 }  // namespace
 
+// A missing or unreadable file ends the run before any page is rewritten. An empty one keeps
+// every page's MathML, which would otherwise be replaced by nothing.
 void OpenMathFile(THTML_Thread& run) {
   const std::string path = run.SaveDir + std::string(kMathFileBehindSaveDir);
   std::string bytes;
-  if (run.Files().ReadFile(path, bytes) != FileStatus::kOk) bytes.clear();
+  switch (run.Files().ReadFile(path, bytes)) {
+    case FileStatus::kOk:
+      break;
+    case FileStatus::kCannotOpen:
+      throw FileError(kCannotOpenText, path);
+    case FileStatus::kIoError:
+      throw FileError(kReadMappingText, path);
+  }
   // The text ends at its first zero byte, as the mapped file was searched.
   if (const size_t zero = bytes.find('\0'); zero != std::string::npos) bytes.resize(zero);
-  if (bytes.empty()) run.LogLine("!!!" + std::string(kNoMathFileText) + path);
+  if (bytes.empty()) run.LogLine("!!!" + std::string(kEmptyMathFileText) + path);
   run.Reader.SetMathText(std::move(bytes));
 }
 

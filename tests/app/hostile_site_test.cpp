@@ -99,7 +99,7 @@ class HostileSite : public ::testing::Test {
         "<HTML><HEAD><TITLE>Good</TITLE></HEAD><BODY><P>Text <A NAME=\"Kraft\">Kraft</A>\n"
         "<A HREF=\"../../start.html\">start</A></P></BODY></HTML>\n");
     Put("zq/html/check/readme.txt", "");
-    Put("zq/pdf_split/readme.txt", "");
+    Put("zq/pdf_split/all_math.txt", "!Y>start<Y;\n");
   }
 
   void Put(const std::string& relative, std::string_view bytes) const {

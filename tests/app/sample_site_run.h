@@ -37,11 +37,12 @@ inline std::string Drain(std::FILE* f) {
   return text;
 }
 
-// The smallest site a run accepts: a start page, the output folder and the reference list folder.
+// The smallest site a run accepts: a start page, the output folder and the folder of the
+// reference list with the formula file that converter mode reads.
 inline void PutTinySite(const TempFolder& site) {
   site.Put("zq/html/start.html", "<HTML><TITLE>Start</TITLE></HTML>\n");
   site.Put("zq/html/check/readme.txt", "");
-  site.Put("zq/pdf_split/readme.txt", "");
+  site.Put("zq/pdf_split/all_math.txt", "!Y>start<Y;\n");
 }
 
 // Every file below `root` with its bytes, by path relative to `root`.

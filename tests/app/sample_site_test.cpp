@@ -70,10 +70,23 @@ TEST_F(SampleSite, AConverterModeRunRewritesThePagesAsCheckedAndWritesTheReferen
   EXPECT_TRUE(fs::exists(Html() / "kap01/basics/notizen.bak"));
 }
 
-TEST_F(SampleSite, AMissingReferenceListFolderEndsTheRunWithAFileError) {
-  fs::remove_all(Html() / "../pdf_split");
+// In converter mode with formulas for MathJax the formula file is read before any page is
+// rewritten; without the reference list's folder the run ends when it writes the list.
+TEST_F(SampleSite, AMissingFormulaFileOrReferenceListFolderEndsTheRunWithAFileError) {
+  fs::remove(Html() / "../pdf_split/all_math.txt");
+  const auto before = Snapshot(Html());
   EXPECT_EQ(Run({}), kExitFileError);
-  EXPECT_NE(Drain(out_).find("!!!"), std::string::npos);
+  const std::vector<std::string> log = LogLines();
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log.back(), "!!!File can not be opend: " + (Html() / "check").string() +
+                            "\\..\\..\\pdf_split\\all_math.txt");
+  auto after = Snapshot(Html());
+  after.erase("check/zq_check.html");
+  EXPECT_EQ(after, before);
+
+  fs::remove_all(Html() / "../pdf_split");
+  EXPECT_EQ(Run({"--set", "for_mathjax=0"}), kExitFileError);
+  EXPECT_NE(LogLines().back().find("RefList.txt"), std::string::npos);
 }
 
 // A chapter-binding run started from chapter 1's contents page; the expected pages under

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/file_error.h"
 #include "rewrite/math_fixups.h"
 #include "driver_fixture.h"
 
@@ -128,15 +129,23 @@ TEST_F(RewriteTest, EachPageReadsTheEntriesOfItsOwnSectionByKind) {
   }
   CloseMathFile(run);
   EXPECT_EQ(run.Reader.MathText(), "");
-  // Without a formula file the math elements keep their MathML.
-  files.Remove("d:/site/pdf_split/all_math.txt");
+  // An empty formula file keeps the math elements' MathML; a missing one ends the run.
+  const std::string path = "d:\\site\\html\\check\\..\\..\\pdf_split\\all_math.txt";
+  files.AddFile("d:/site/pdf_split/all_math.txt", "");
   OpenMathFile(run);
   Load("<mi>a</mi></math></html>\n");
   ReplaceFormula(page, "T ", "math");
   EXPECT_EQ(Output(), "T <math>");
   EXPECT_EQ(front_end.Events(),
-            std::vector<std::string>{"log !!!Formula file missing or empty, MathML kept: "
-                                     "d:\\site\\html\\check\\..\\..\\pdf_split\\all_math.txt"});
+            std::vector<std::string>{"log !!!Formula file empty, MathML kept: " + path});
+  files.Remove("d:/site/pdf_split/all_math.txt");
+  try {
+    OpenMathFile(run);
+    ADD_FAILURE() << "no error";
+  } catch (const FileError& error) {
+    EXPECT_STREQ(error.what(), kCannotOpenText);
+    EXPECT_EQ(error.Path(), path);
+  }
 }
 
 TEST_F(RewriteTest, FormulasAreReplacedByTheEntryOfTheirFigureOrPlace) {
