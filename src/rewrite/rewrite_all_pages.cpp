@@ -153,8 +153,9 @@ void THTML_Thread::RewriteAllPages() {
       if (source != target) db.ReplaceFile(i, target);  // the page was moved already
       continue;
     }
-    // Moving onto a name that another file holds would overwrite that page.
-    if (source != target && Files().Exists(target)) {
+    // Moving onto a name that another file holds would overwrite that page. Converter mode
+    // leaves the source in place and writes the target from it, every run anew.
+    if (source != target && !tex_html && Files().Exists(target)) {
       LogLine("!!!" + std::string(kMoveBlockedText) + source);
       continue;
     }

@@ -116,7 +116,9 @@ TEST_F(RewriteAllPagesTest, RewritesEveryFoundPageOnceUnderItsNewName) {
   EXPECT_EQ(Text("d:/s/x.bak"), "<p>old x</p></html>\n");
 }
 
-TEST_F(RewriteAllPagesTest, DoesNotMoveAPageOntoAnotherFile) {
+// Hand-written mode moves x.htm and so never onto another page. Converter mode leaves x.htm in
+// place and writes x.html from it, in every run: the x.html of the run before is no obstacle.
+TEST_F(RewriteAllPagesTest, MovesNoPageOntoAnotherFileButConverterModeRewritesFromTheHtmPage) {
   AddPage("d:/s/x.htm", "<p>x.htm</p></html>\n");
   AddPage("d:/s/x.html", kPage);
   run.RewriteAllPages();
@@ -124,6 +126,16 @@ TEST_F(RewriteAllPagesTest, DoesNotMoveAPageOntoAnotherFile) {
   EXPECT_EQ(Text("d:/s/x.htm"), "<p>x.htm</p></html>\n");
   EXPECT_EQ(Text("d:/s/x.bak"), kPage);
   EXPECT_EQ(front_end.Events().front(), "log !!!Page not moved, the new name exists: d:/s/x.htm");
+
+  tex_html = true;
+  for_mathjax = false;
+  front_end.Clear();
+  run.Database->ReplaceFile(1, "d:/s/x.htm");
+  run.RewriteAllPages();
+  EXPECT_EQ(run.Database->Files()[1], "d:/s/x.html");
+  EXPECT_EQ(Text("d:/s/x.htm"), "<p>x.htm</p></html>\n");
+  EXPECT_NE(Text("d:/s/x.html").find("<p>x.htm</p>"), std::string::npos);
+  EXPECT_EQ(front_end.Events().front(), "log d:/s/x.htm");
 }
 
 // With BindNoBack only pages below the chapter folders are rewritten; in a chapter's sub-folder
