@@ -71,7 +71,8 @@ void Meta(PageRewrite& page) {
 }
 
 void MathText(PageRewrite& page) {
-  page.writer.WriteText(page.text + Bracketed(page.tag));
+  page.writer.WriteText(page.text);
+  page.writer.WriteText(Bracketed(page.tag));
   if (!GetAttribute("xlink:href", page.tag).empty()) page.run.RefList.push_back(page.PdfBase);
 }
 

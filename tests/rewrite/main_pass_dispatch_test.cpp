@@ -67,6 +67,10 @@ TEST_F(MainPass, CopiesCommentsVerbatimBlocksDivsAndMathematics) {
             "z</div><math display=\"block\">\n<mi>x</mi>\n"
             "</math><mtext xlink:href=\"#f\">t</mtext><mtext>u</mtext>\n\n");
   EXPECT_EQ(run.RefList, std::vector<std::string>{"page"});
+  // The text in front of an mtext tag is written apart, so a long one is broken at its own blank.
+  const std::string text = std::string(124, 'w') + " " + std::string(10, 'v') + "> ";
+  EXPECT_EQ(Run(text + "<mtext>t</mtext></html>\n"),
+            text.substr(0, 125) + "\n" + text.substr(125) + "<mtext>t</mtext>\n\n");
   // When the page ends inside a text run (its end lies two bytes behind the first "</HTML>"),
   // only that text is written; the last tag is not handled twice.
   EXPECT_EQ(Run("<p>x<!-- </HTML> -->rest"), "<p>x<!-- </HTML> -");
