@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "html/attributes.h"
+#include "html/text_scan.h"
 #include "platform/case_map.h"
 #include "rewrite/dated_anchor.h"
 #include "rewrite/equation_table.h"
@@ -38,8 +39,9 @@ AnchorFields ReadAnchorFields(THTML_Thread& run, const std::string& tag) {
   for (bool more = walker.FirstAttribute(tag, name, value); more;
        more = walker.NextAttribute(tag, name, value)) {
     if (StartsWithNoCase(name, "href")) {
-      a.Href = Field(value);
-      run.RefList.push_back(value);
+      const std::string_view link = TrimView(value);  // browsers ignore the blanks around it
+      a.Href = Field(link);
+      run.RefList.emplace_back(link);
     } else if (StartsWithNoCase(name, "name")) {
       a.Name = Field(value);
     } else if (StartsWithNoCase(name, "class")) {
@@ -105,7 +107,8 @@ void HandleAnchor(PageRewrite& page, const std::string& text, const std::string&
   if (HandleEquationAnchor(page, text, a)) return;
 
   PageWriter& out = page.writer;
-  out.WriteText(a.Id.empty() ? text + "<a" : text + "<a ID=\"" + a.Id + "\"");
+  out.WriteText(text);
+  out.WriteText(a.Id.empty() ? "<a" : "<a ID=\"" + a.Id + "\"");
   const bool retired = WriteName(page, a);
   if (!a.Class.empty() && !(retired && a.Class == kDatedClass)) {
     WriteAttribute(out, "CLASS", a.Class);

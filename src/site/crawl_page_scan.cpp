@@ -10,6 +10,7 @@
 
 #include "html/attributes.h"
 #include "html/page_reader.h"
+#include "html/text_scan.h"
 #include "platform/case_map.h"
 #include "site/link_functions.h"
 
@@ -94,14 +95,14 @@ void PageScan::CollectPicture(const std::string& value) {
   if (page_pic_set_.insert(path).second) page_.PagePics.push_back(std::move(path));
 }
 
-// An A element: HREF split at its first "#" (one that ends the value stays in the link), NAME
-// as found or generated. Generated names count the page's A elements in document order, the
-// same way the anchor rewrite numbers them, so a LinkedFrom anchor names a real place.
+// An A element: HREF without the blanks around it (as browsers read it), split at its first
+// "#" (a final "#" is an empty fragment, so "#" alone links nowhere), NAME as found or
+// generated. Generated names count the page's A elements in document order, the same way the
+// anchor rewrite numbers them, so a LinkedFrom anchor names a real place.
 bool PageScan::CollectAnchor(const std::string& tag) {
-  std::string link = Cut(GetAttribute("href", tag));
+  std::string link = Cut(std::string(TrimView(GetAttribute("href", tag))));
   std::string fragment;
-  const std::size_t hash = link.find('#');
-  if (hash != std::string::npos && hash + 1 < link.size()) {
+  if (const std::size_t hash = link.find('#'); hash != std::string::npos) {
     fragment = link.substr(hash + 1);
     link.resize(hash);
   }

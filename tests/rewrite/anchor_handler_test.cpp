@@ -13,14 +13,24 @@ namespace {
 
 using AnchorHandler = RewriteTest;
 
+// The link loses the blanks around it, as browsers read it.
 TEST_F(AnchorHandler, WritesIdNameClassTitleStyleHrefThenTheOthersAsRead) {
   HandleAnchor(page, "see ",
-               "a target=\"_top\" HREF=\"Kap1/A.HTM#Sec\" style=\"s\" title=\"t\" Class=\"c\" "
-               "name=\"top\" id=\"i\" onClick=\"f()\"");
+               "a target=\"_top\" HREF=\" Kap1/A.HTM#Sec\t\" style=\"s\" title=\"t\" "
+               "Class=\"c\" name=\"top\" id=\"i\" onClick=\"f()\"");
   EXPECT_EQ(Output(),
             "see <a ID=\"i\" NAME=\"top\" CLASS=\"c\" TITLE=\"t\" STYLE=\"s\" "
             "HREF=\"kap1/a.html#Sec\" target=\"_top\" onClick=\"f()\">");
   EXPECT_EQ(run.RefList, std::vector<std::string>{"Kap1/A.HTM#Sec"});
+}
+
+// The text in front goes out before the tag, in a write of its own: a long text is broken at its
+// own first blank behind column 120, not before the anchor that would end a longer line.
+TEST_F(AnchorHandler, WritesTheTextBeforeTheTagApart) {
+  const std::string text = std::string(124, 'w') + " " + std::string(10, 'v') + "> ";
+  HandleAnchor(page, text, "a href=\"b.html\"");
+  EXPECT_EQ(Output(), text.substr(0, 125) + "\n" + text.substr(125) +
+                          "<a NAME=\"_dum_1\" HREF=\"b.html\">");
 }
 
 // The crawl counts the same anchors, so its recorded "_dum_" names stay valid.

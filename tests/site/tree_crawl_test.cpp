@@ -123,6 +123,8 @@ TEST_F(TreeCrawlTest, FillsTheTablesBreadthFirstWithOneEntryPerTargetAndPage) {
                    "status d:/web/sub/d.htm", "log !!!wrong endtag in Load_title"}));
 }
 
+// A link is read without the blanks around it; a final "#" is an empty fragment, so "#" alone
+// links nowhere.
 TEST_F(TreeCrawlTest, RecordsNamedAnchorsAsSortedItems) {
   const std::string long_name(300, 'n');
   files_.AddFile("d:/web/i.html",
@@ -130,15 +132,17 @@ TEST_F(TreeCrawlTest, RecordsNamedAnchorsAsSortedItems) {
                  "href=\"#sec2\">t</a><a name=\"\xA7Haus\" href=\"X.html#f\">H</a>\n"
                  "<a name=\"_own\" href=\"x.html\">p</a><a name=\"Zeta\">z</a>\n"
                  "<a name=\"alpha\" href=\"#\">a</a><a name=\"" + long_name +
-                     "\" href=\"y.html\">long</a><a name=\"?End\">end</html>\n");
+                     "\" href=\"y.html\">long</a><a href=\"\tz.html#\">z</a>"
+                     "<a href=\" https://x.de/ \">e</a><a name=\"?End\">end</html>\n");
   EXPECT_EQ(Crawl("d:\\web\\i.html"),
-            (Lines{"1 d:/web/i.html + '' to -2,-3,-4 from 0 pics ",
+            (Lines{"1 d:/web/i.html + '' to -2,-3,-4,-5 from 0 pics ",
                    "2 d:/web/x.html - '' to  from 1:\xA7Haus pics ",
-                   "3 d:/web/# - '' to  from 1:alpha pics ",
-                   "4 d:/web/y.html - '' to  from 1:" + std::string(63, 'n') + " pics ",
+                   "3 d:/web/y.html - '' to  from 1:" + std::string(63, 'n') + " pics ",
+                   "4 d:/web/z.html - '' to  from 1:_dum_1 pics ",
+                   "5 https://x.de/ - '' to  from 1:_dum_2 pics ",
                    "folder d:/web/", "item ?ABC|word <b>bold</b>||?ABC||d:/web/i.html",
                    "item ?End|end</html> ||?END||d:/web/i.html",
-                   "item alpha|||ALPHA|d:/web/#|d:/web/i.html",
+                   "item alpha|||ALPHA||d:/web/i.html",
                    "item " + long_name.substr(0, 255) + "|||" + std::string(20, 'N') +
                        "|d:/web/y.html|d:/web/i.html",
                    "item top||sec2|TOP||d:/web/i.html", "item Zeta|||ZETA||d:/web/i.html",
