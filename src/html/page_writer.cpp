@@ -192,6 +192,13 @@ void PageWriter::WriteRaw(std::string_view text) {
 
 void PageWriter::AppendRaw(std::string_view text) { out_text_ += text; }
 
+void PageWriter::WriteVerbatim(std::string_view text) {
+  out_text_ += out_line_;
+  out_text_ += text;
+  out_line_.clear();
+  blank_search_from_ = 0;
+}
+
 void PageWriter::SaveOutput() {
   switch (files_.WriteFile(out_name_, out_text_)) {
     case FileStatus::kOk:

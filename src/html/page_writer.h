@@ -53,6 +53,9 @@ class PageWriter {
   void WriteRaw(std::string_view text);
   // Appends to OutText directly; the pending line is untouched.
   void AppendRaw(std::string_view text);
+  // Continues the pending line with `text` exactly as given, never folded or broken: the
+  // pending line and `text` become part of OutText and the next line starts after it.
+  void WriteVerbatim(std::string_view text);
   // Writes OutText (not the pending line) to OutName and empties it. A file that cannot be
   // created throws FileError(kCannotOpenText), a failed write FileError(kWriteMappingText). An
   // empty OutText leaves an empty file and throws FileError(kWriteMappingText), as a write

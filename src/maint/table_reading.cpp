@@ -17,20 +17,6 @@ namespace {
 constexpr const char* kRuleTag = "HR SIZE=\"3\" NOSHADE=\"NOSHADE\" COLOR=\"#010101\"";
 constexpr const char* kAsItStandsText = "!!!Table not checked, written as it stands: ";
 
-// Folds every run of blanks into one space, as the tag scanner does.
-std::string FoldBlanks(std::string_view raw) {
-  std::string folded;
-  folded.reserve(raw.size());
-  for (char c : raw) {
-    if (!IsBlank(c)) {
-      folded += c;
-    } else if (folded.empty() || folded.back() != ' ') {
-      folded += ' ';
-    }
-  }
-  return folded;
-}
-
 // The tag names td and th themselves (the dispatch's "th" also takes THEAD).
 bool IsCellTag(std::string_view tag) {
   const std::string_view name = tag.substr(0, tag.find(' '));
@@ -279,7 +265,8 @@ void TableReading::WriteTableAsItStands(size_t end) {
   LogPreview();
   const std::string_view page_text = reader_.PageText();
   end = std::max(table_start_, std::min(end, page_text.size()));
-  out_.WriteText(FoldBlanks(page_text.substr(table_start_, end - table_start_)));
+  // Its bytes unchanged: a folded or broken line would change an inline script.
+  out_.WriteVerbatim(page_text.substr(table_start_, end - table_start_));
   in_table_ = false;
   second_reading_ = false;
   changes_ = GridCheck{};

@@ -106,6 +106,7 @@ TEST_F(TableRepairTest, LogsTheGridOfATableWhoseRowsDoNotAddUp) {
                     }));
 }
 
+// Byte for byte: an inline script's "//" comment must still end at its line end.
 TEST_F(TableRepairTest, WritesTablesItCannotAnalyseAsTheyStand) {
   std::string big;
   for (int i = 0; i < 101; ++i) big += Row("<td COLSPAN=\"1\">&nbsp;</td>");
@@ -113,12 +114,12 @@ TEST_F(TableRepairTest, WritesTablesItCannotAnalyseAsTheyStand) {
       Table(big),
       Table(Row("<td COLSPAN=\"255\">a</td>")),
       Table(Row("<td COLSPAN=\"31\">a</td>")),
-      Table(Row("<td>a</td><tr><td>b</td>")),
+      Table(Row("<td>a</td><tr><td><script>\r\n  // note\r\n  f(1);\n</script>  b</td>")),
       Table("<td COLSPAN=\"1\">a</td>"),
       "<p><table><tr><td COLSPAN=\"1\">a",  // the page ends inside the table
   };
   for (const std::string& body : cases) {
-    EXPECT_EQ(Joined(body), body);
+    EXPECT_EQ(Repair(body), body);
     ASSERT_EQ(Logs().size(), 2u) << body;
     EXPECT_EQ(Logs()[0], "!!!Table not checked, written as it stands: d:\\s\\p.html");
   }
