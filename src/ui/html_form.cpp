@@ -126,14 +126,15 @@ void THTMLForm::ShowCaption(const std::string& caption) {
 }
 
 // While a run is active, No keeps the window open; any other answer stops the run and closes
-// the window once the run has reached its end.
+// the window once the run has reached its end, at once when it ended while the question was open.
 void THTMLForm::closeEvent(QCloseEvent* event) {
   if (CurrentRun->IsRunning) {
-    event->ignore();
-    if (setup_.ask(ToQt(kExitQuestion)) == QMessageBox::No) return;
-    close_after_run_ = true;
-    CurrentRun->RequestStop();
-    return;
+    if (setup_.ask(ToQt(kExitQuestion)) == QMessageBox::No) return event->ignore();
+    if (CurrentRun->IsRunning) {
+      close_after_run_ = true;
+      CurrentRun->RequestStop();
+      return event->ignore();
+    }
   }
   close_after_run_ = false;
   SaveFormSettings();

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -42,6 +43,7 @@ class FormFixture {
                        .today = kTestToday,
                        .ask = [this](const QString& question) {
                          asked.push_back(question);
+                         if (while_asked) while_asked();
                          return answer;
                        },
                        .make_run = MakeRun()});
@@ -67,6 +69,7 @@ class FormFixture {
   int runs_made = 0;
   QStringList asked;
   QMessageBox::StandardButton answer = QMessageBox::No;
+  std::function<void()> while_asked;  // what happens while a question is open
   TCummunicationForm log;
   std::unique_ptr<THTMLForm> form;
 

@@ -99,6 +99,24 @@ class HtmlFormRunTest : public QObject {
     QVERIFY(std::filesystem::exists(fixture.ProgramDir() + "/check_html_new.ini"));
   }
 
+  // The run reaches its end while the question is open: Yes then closes the window at once.
+  void aRunEndingWhileTheExitQuestionIsOpenStillCloses() {
+    FormFixture fixture;
+    THTMLForm& form = fixture.OpenAndStartAHeldRun();
+    form.show();
+    QTRY_COMPARE(form.Startbutton->text(), "&Stop");
+    fixture.answer = QMessageBox::Yes;
+    bool ended = false;
+    fixture.while_asked = [&fixture, &form, &ended] {
+      fixture.gate = true;
+      ended = QTest::qWaitFor([&form] { return form.Startbutton->text() == "&Start"; },
+                              kRunTimeoutMs);
+    };
+    QVERIFY(form.close());
+    QVERIFY(ended);
+    QVERIFY(!form.isVisible() && !CurrentRun->IsRunning);
+  }
+
   void aDoubleClickShowsTheLogWindow() {
     FormFixture fixture;
     THTMLForm& form = fixture.Open();
