@@ -59,7 +59,7 @@ int RunBatch(const BatchOptions& options, std::FILE* out, std::FILE* err) {
   DiskFileSystem files;
   const std::string program_dir =
       AbsolutePath(options.settings_dir ? *options.settings_dir : CurrentFolder());
-  Settings settings = ReadSettings(files, program_dir);
+  Settings settings = ReadStoredSettings(files, program_dir);
   if (std::string error = ApplyBatchSettings(options, settings); !error.empty()) {
     return BadCommandLine(err, error);
   }

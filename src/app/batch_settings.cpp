@@ -68,10 +68,7 @@ std::string ApplyBatchSettings(const BatchOptions& options, Settings& settings) 
     std::string error = ApplySet(key, value, settings);
     if (!error.empty()) return error;
   }
-  // What reading the settings derives from the TeX mode.
-  settings.BindBoxesVisible = !tex_html;
-  UsePngButtons = !tex_html;
-  if (tex_html) settings.BindBack = settings.BindNoBack = false;
+  DeriveFromTexMode(settings);
   return "";
 }
 

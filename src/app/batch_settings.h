@@ -9,9 +9,11 @@
 
 namespace check_html {
 
-// Applies --out, --prefix, --project and every --set to `settings` and the option flags, then
-// derives what reading the settings derives (TeX mode hides and clears the Bind flags and
-// chooses GIF buttons). The output folder is the program folder unless --out names one.
+// Applies --out, --prefix, --project and every --set to `settings` as read by
+// ReadStoredSettings and to the option flags, then derives what reading the settings derives
+// (TeX mode hides and clears the Bind flags and chooses GIF buttons), so the result is that of
+// a settings file holding the given values. The output folder is the program folder unless
+// --out names one.
 // Returns an error text for a value that is not of its option's form, else "".
 std::string ApplyBatchSettings(const BatchOptions& options, Settings& settings);
 

@@ -52,7 +52,7 @@ void DropForeignStartFile(const FileSystem& files, Settings& settings) {
 
 }  // namespace
 
-Settings ReadSettings(const FileSystem& files, std::string_view program_dir) {
+Settings ReadStoredSettings(const FileSystem& files, std::string_view program_dir) {
   Settings settings;
   settings.ProgramDir = LowerCase(program_dir);
   settings.StartDir = settings.ProgramDir;
@@ -75,8 +75,11 @@ Settings ReadSettings(const FileSystem& files, std::string_view program_dir) {
   settings.StartDir = LowerCase(settings.StartDir);
   settings.StartFile = LowerCase(settings.StartFile);
   settings.SaveDir = LowerCase(settings.SaveDir);
+  return settings;
+}
 
-  // In TeX mode the chapter structure comes from the converter: no binding, GIF buttons.
+// In TeX mode the chapter structure comes from the converter: no binding, GIF buttons.
+void DeriveFromTexMode(Settings& settings) {
   if (tex_html) {
     settings.BindBack = false;
     settings.BindNoBack = false;
@@ -86,6 +89,11 @@ Settings ReadSettings(const FileSystem& files, std::string_view program_dir) {
     settings.BindBoxesVisible = true;
     UsePngButtons = true;
   }
+}
+
+Settings ReadSettings(const FileSystem& files, std::string_view program_dir) {
+  Settings settings = ReadStoredSettings(files, program_dir);
+  DeriveFromTexMode(settings);
   return settings;
 }
 

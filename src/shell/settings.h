@@ -37,6 +37,12 @@ struct Settings {
 // then the program folder. TodayNumber is set separately (SetTodayFromDateText).
 Settings ReadSettings(const FileSystem& files, std::string_view program_dir);
 
+// ReadSettings in two steps, so that values given elsewhere (the batch command line) can be put
+// in between as if the file had held them: the values as stored, then what the TeX mode derives
+// (in TeX mode the Bind flags are cleared and hidden and the buttons are GIFs).
+Settings ReadStoredSettings(const FileSystem& files, std::string_view program_dir);
+void DeriveFromTexMode(Settings& settings);
+
 // Writes "check_html_new.ini" in the program folder, keeping keys of the file it does not write.
 FileStatus WriteSettings(FileSystem& files, const Settings& settings);
 

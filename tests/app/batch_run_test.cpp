@@ -100,7 +100,8 @@ TEST_F(BatchRun, OverridesActAsIfTheSettingsFileSaidSoAndAreSavedOnRequest) {
   EXPECT_NE(ini.find("start.html"), std::string::npos);
 }
 
-// A run that reaches its end exits zero and leaves its last status.
+// A run that reaches its end exits zero and leaves its last status. The Bind flags that a
+// settings file in TeX mode holds come back when the command line leaves TeX mode.
 TEST_F(BatchRun, TexModeClearsTheBindFlagsEvenWhenTheyAreSet) {
   EXPECT_EQ(Run({"--start", Start(), "--out", Check(), "--settings-dir", Check(), "--set",
                  "BindBack=1", "--save-settings", "--quiet"}),
@@ -108,6 +109,13 @@ TEST_F(BatchRun, TexModeClearsTheBindFlagsEvenWhenTheyAreSet) {
   EXPECT_EQ(Drain(err_), "Status: Idle\n");
   EXPECT_FALSE(UsePngButtons);
   EXPECT_NE(ReadWhole(Check() + "/check_html_new.ini").find("Bind_Back=0"), std::string::npos);
+
+  site_.Put("zq/html/check/check_html_new.ini", "[Options]\r\ntex_html=1\r\nBind_NoBack=1\r\n");
+  EXPECT_EQ(Run({"--start", Start(), "--out", Check(), "--settings-dir", Check(), "--set",
+                 "tex_html=0", "--save-settings", "--quiet"}),
+            kExitRunEnded);
+  EXPECT_TRUE(UsePngButtons);
+  EXPECT_NE(ReadWhole(Check() + "/check_html_new.ini").find("Bind_NoBack=1"), std::string::npos);
 }
 
 }  // namespace
