@@ -6,7 +6,7 @@
 #include <mutex>
 #include <string>
 
-#include "shell/front_end.h"
+#include "run/front_end.h"
 
 namespace check_html {
 

@@ -4,12 +4,12 @@
 #include <memory>
 #include <string>
 
-#include "comm/client_pipe.h"
-#include "comm/pipe_errors.h"
+#include "comm/client/client_pipe.h"
+#include "comm/stream/pipe_errors.h"
 #include "comm/pipe_switch.h"
-#include "comm/pipe_texts.h"
-#include "comm/server_pipe.h"
-#include "comm/test_comp.h"
+#include "comm/stream/pipe_texts.h"
+#include "comm/server/server_pipe.h"
+#include "comm/stream/test_comp.h"
 #include "platform/named_pipe_signals.h"
 
 namespace check_html {
@@ -36,9 +36,10 @@ void PrintList(std::FILE* out, const char* title, const PageList& list) {
 
 }  // namespace
 
-int ServePageLists(RunFrontEnd& front_end, std::FILE* log, std::FILE* err,
+int ServePageLists(PageLists& lists, RunFrontEnd& front_end, std::FILE* log, std::FILE* err,
                    const std::function<void()>& wait_for_stop) {
-  TServerPipe server([&front_end](std::function<void()> call) { front_end.Synchronize(call); });
+  TServerPipe server(lists,
+                     [&front_end](std::function<void()> call) { front_end.Synchronize(call); });
   server.OnMessage = [&front_end, log](const std::string& text) {
     front_end.LogLine(text);
     std::fflush(log);
@@ -55,16 +56,14 @@ int ServePageLists(RunFrontEnd& front_end, std::FILE* log, std::FILE* err,
   return 0;
 }
 
-int ServeUntilSignal(RunFrontEnd& front_end, std::FILE* log, std::FILE* err) {
+int ServeUntilSignal(PageLists& lists, RunFrontEnd& front_end, std::FILE* log, std::FILE* err) {
   const StopSignalBlock block;  // before the server's threads start: they inherit it
-  return ServePageLists(front_end, log, err, [] { WaitForStopSignal(); });
+  return ServePageLists(lists, front_end, log, err, [] { WaitForStopSignal(); });
 }
 
-void FetchPageLists(PageList& backbone, PageList& cleaned, const TMessageProc& on_message) {
-  TClientPipe client;
+void FetchPageLists(PageLists& lists, const TMessageProc& on_message) {
+  TClientPipe client(lists);
   client.OnMessage = on_message;
-  client.Backbone = &backbone;
-  client.Cleaned = &cleaned;
   client.StartsTestThreads = false;  // each request is made here, in order
   client.SetPipeName(kPipeFacilityName);
   client.SetActive(true);
@@ -75,8 +74,7 @@ void FetchPageLists(PageList& backbone, PageList& cleaned, const TMessageProc& o
 }
 
 int PrintFetchedLists(std::FILE* out, std::FILE* err, bool quiet) {
-  auto backbone = std::make_unique<PageList>();
-  auto cleaned = std::make_unique<PageList>();
+  auto lists = std::make_unique<PageLists>();
   TMessageProc on_message;
   if (!quiet) {
     on_message = [err](const std::string& text) {
@@ -85,13 +83,13 @@ int PrintFetchedLists(std::FILE* out, std::FILE* err, bool quiet) {
     };
   }
   try {
-    FetchPageLists(*backbone, *cleaned, on_message);
+    FetchPageLists(*lists, on_message);
   } catch (const std::exception& error) {
     std::fprintf(err, "check_html: %s\n", error.what());
     return 1;
   }
-  PrintList(out, "BackboneList", *backbone);
-  PrintList(out, "CleanedList", *cleaned);
+  PrintList(out, "BackboneList", lists->BackboneList);
+  PrintList(out, "CleanedList", lists->CleanedList);
   std::fflush(out);
   return 0;
 }

@@ -41,13 +41,13 @@ std::string StartPageOf(const BatchOptions& options, const Settings& settings) {
 }
 
 // The settings the window writes when it closes: its own fields and the run's values.
-void SaveSettings(FileSystem& files, Settings settings, const std::string& start_page,
-                  std::FILE* err) {
+void SaveSettings(FileSystem& files, Settings settings, const Options& options,
+                  const std::string& start_page, std::FILE* err) {
   std::string start = start_page;
   BackToSlash(start);
   settings.StartFile = start;
   settings.StartDir = start.substr(0, start.rfind('/'));
-  if (WriteSettings(files, settings) != FileStatus::kOk) {
+  if (WriteSettings(files, settings, options) != FileStatus::kOk) {
     std::fprintf(err, "check_html: could not write %s\n", kSettingsFileName);
   }
 }
@@ -57,13 +57,15 @@ void SaveSettings(FileSystem& files, Settings settings, const std::string& start
 int RunBatch(const BatchOptions& options, std::FILE* out, std::FILE* err) {
   if (options.fetch_lists) return PrintFetchedLists(out, err, options.quiet);
   DiskFileSystem files;
+  auto program = std::make_unique<Program>();  // the page lists are large
   const std::string program_dir =
       AbsolutePath(options.settings_dir ? *options.settings_dir : CurrentFolder());
-  Settings settings = ReadStoredSettings(files, program_dir);
-  if (std::string error = ApplyBatchSettings(options, settings); !error.empty()) {
+  Settings settings = ReadStoredSettings(files, program_dir, program->options);
+  if (std::string error = ApplyBatchSettings(options, settings, program->options);
+      !error.empty()) {
     return BadCommandLine(err, error);
   }
-  SetTodayFromDateText(options.today ? *options.today : TodayDateText());
+  SetTodayFromDateText(program->options, options.today ? *options.today : TodayDateText());
 
   const std::string start_page = StartPageOf(options, settings);
   if (start_page.empty()) return BadCommandLine(err, "no start page: give --start FILE");
@@ -80,16 +82,16 @@ int RunBatch(const BatchOptions& options, std::FILE* out, std::FILE* err) {
   BatchFrontEnd front_end(log.file != nullptr ? log.file : out, show_progress ? err : nullptr);
 
   const bool check_only = options.check_only;
-  MakeHolderRun(front_end, files, settings);
-  StartRun(start_page, [check_only](RunFrontEnd& front, FileSystem& fs) {
-    auto run = std::make_unique<THTML_Thread>(front, fs);
-    run->CheckOnly = check_only;
+  MakeHolderRun(*program, front_end, files, settings);
+  StartRun(*program, start_page, [check_only](const RunEnvironment& environment) {
+    auto run = std::make_unique<THTML_Thread>(environment);
+    run->Context().CheckOnly = check_only;
     return run;
   });
-  CurrentRun->Wait();
-  const std::string error = CurrentRun->ErrorText();
-  const std::vector<THTML_Thread::PassTime> pass_times = CurrentRun->PassTimes();
-  ReleaseCurrentRun();
+  program->CurrentRun->Wait();
+  const std::string error = program->CurrentRun->ErrorText();
+  const std::vector<THTML_Thread::PassTime> pass_times = program->CurrentRun->PassTimes();
+  ReleaseCurrentRun(*program);
 
   front_end.EndProgress();
   std::fflush(log.file != nullptr ? log.file : out);
@@ -100,9 +102,11 @@ int RunBatch(const BatchOptions& options, std::FILE* out, std::FILE* err) {
     }
   }
   std::fprintf(err, "Status: %s\n", front_end.LastStatus().c_str());
-  if (options.save_settings) SaveSettings(files, settings, start_page, err);
+  if (options.save_settings) SaveSettings(files, settings, program->options, start_page, err);
   if (!error.empty()) return kExitFileError;
-  if (options.serve) return ServeUntilSignal(front_end, log.file != nullptr ? log.file : out, err);
+  if (options.serve) {
+    return ServeUntilSignal(program->lists, front_end, log.file != nullptr ? log.file : out, err);
+  }
   return kExitRunEnded;
 }
 

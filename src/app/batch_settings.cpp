@@ -5,7 +5,6 @@
 
 #include "platform/case_map.h"
 #include "platform/current_folder.h"
-#include "shell/options.h"
 
 namespace check_html {
 namespace {
@@ -20,55 +19,56 @@ std::optional<int32_t> WholeNumber(const std::string& text) {
   return value;
 }
 
-std::atomic<bool>* FlagNamed(const std::string& key) {
-  if (key == "Set_to_English") return &Set_to_English;
-  if (key == "tex_html") return &tex_html;
-  if (key == "for_mathjax") return &for_mathjax;
-  if (key == "xxx_mathjax") return &xxx_mathjax;
-  if (key == "BakClear") return &BakClear;
-  if (key == "Look_For_SubPath") return &Look_For_SubPath;
-  if (key == "Clear_Anc") return &Clear_Anc;
-  if (key == "GiF2PNGItem") return &GiF2PNGItem;
-  if (key == "ChlargeImageItem") return &ChlargeImageItem;
-  if (key == "DoNice_Item") return &DoNice_Item;
-  if (key == "DoSpecialItem") return &DoSpecialItem;
+std::atomic<bool>* FlagNamed(Options& options, const std::string& key) {
+  if (key == "Set_to_English") return &options.Set_to_English;
+  if (key == "tex_html") return &options.tex_html;
+  if (key == "for_mathjax") return &options.for_mathjax;
+  if (key == "xxx_mathjax") return &options.xxx_mathjax;
+  if (key == "BakClear") return &options.BakClear;
+  if (key == "Look_For_SubPath") return &options.Look_For_SubPath;
+  if (key == "Clear_Anc") return &options.Clear_Anc;
+  if (key == "GiF2PNGItem") return &options.GiF2PNGItem;
+  if (key == "ChlargeImageItem") return &options.ChlargeImageItem;
+  if (key == "DoNice_Item") return &options.DoNice_Item;
+  if (key == "DoSpecialItem") return &options.DoSpecialItem;
   return nullptr;
 }
 
-std::string ApplySet(const std::string& key, const std::string& value, Settings& settings) {
+std::string ApplySet(const std::string& key, const std::string& value, Settings& settings,
+                     Options& options) {
   if (key == "SpecialDir") {
-    SpecialDir = AbsolutePath(value);
+    options.SpecialDir = AbsolutePath(value);
     return "";
   }
   if (key == "Converter") {
-    ConverterPath = value;
+    options.ConverterPath = value;
     return "";
   }
   const std::optional<int32_t> number = WholeNumber(value);
   if (!number) return "--set " + key + " takes a whole number, not: " + value;
   if (key == "Old_Days") {
-    Old_Days = *number;
+    options.Old_Days = *number;
   } else if (key == "BindBack") {
     settings.BindBack = *number != 0;
   } else if (key == "BindNoBack") {
     settings.BindNoBack = *number != 0;
   } else {
-    *FlagNamed(key) = *number != 0;
+    *FlagNamed(options, key) = *number != 0;
   }
   return "";
 }
 
 }  // namespace
 
-std::string ApplyBatchSettings(const BatchOptions& options, Settings& settings) {
-  settings.SaveDir = options.out ? LowerCase(AbsolutePath(*options.out)) : settings.ProgramDir;
-  if (options.prefix) settings.SavePrefix = *options.prefix;
-  if (options.project) settings.SaveProjectname = *options.project;
-  for (const auto& [key, value] : options.sets) {
-    std::string error = ApplySet(key, value, settings);
+std::string ApplyBatchSettings(const BatchOptions& batch, Settings& settings, Options& options) {
+  settings.SaveDir = batch.out ? LowerCase(AbsolutePath(*batch.out)) : settings.ProgramDir;
+  if (batch.prefix) settings.SavePrefix = *batch.prefix;
+  if (batch.project) settings.SaveProjectname = *batch.project;
+  for (const auto& [key, value] : batch.sets) {
+    std::string error = ApplySet(key, value, settings, options);
     if (!error.empty()) return error;
   }
-  DeriveFromTexMode(settings);
+  DeriveFromTexMode(settings, options);
   return "";
 }
 

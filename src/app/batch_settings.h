@@ -15,6 +15,6 @@ namespace check_html {
 // a settings file holding the given values. The output folder is the program folder unless
 // --out names one.
 // Returns an error text for a value that is not of its option's form, else "".
-std::string ApplyBatchSettings(const BatchOptions& options, Settings& settings);
+std::string ApplyBatchSettings(const BatchOptions& batch, Settings& settings, Options& options);
 
 }  // namespace check_html

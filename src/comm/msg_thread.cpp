@@ -1,6 +1,6 @@
 #include "comm/msg_thread.h"
 
-#include "comm/pipe_errors.h"
+#include "comm/stream/pipe_errors.h"
 
 #include <cstdarg>
 #include <cstdio>

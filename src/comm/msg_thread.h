@@ -9,7 +9,7 @@
 #include <string>
 #include <thread>
 
-#include "comm/components.h"
+#include "comm/stream/components.h"
 #include "comm/window_call.h"
 
 namespace check_html {

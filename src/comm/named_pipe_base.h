@@ -6,6 +6,8 @@
 #include <atomic>
 #include <string>
 
+#include "comm/stream/component_registry.h"
+
 namespace check_html {
 
 // How long a client waits for a free instance, and a server for the client's inbound pipe,
@@ -26,6 +28,9 @@ class TNamedPipe {
   const std::string& PipeName() const { return pipe_name_; }
   // A different name while active closes the pipe, takes the name and opens it again.
   virtual void SetPipeName(const std::string& name);
+
+  // The classes the messages read on this pipe may hold.
+  ComponentClasses Classes;
 
  protected:
   std::atomic<bool> active_{false};

@@ -1,12 +1,12 @@
 #include "comm/pipe_switch.h"
 
-#include "comm/pipe_errors.h"
-#include "comm/pipe_texts.h"
+#include "comm/stream/pipe_errors.h"
+#include "comm/stream/pipe_texts.h"
 
 namespace check_html {
 
-PipeSwitch::PipeSwitch(TMessageProc add_line, WindowPost post)
-    : add_line_(std::move(add_line)), post_(std::move(post)) {}
+PipeSwitch::PipeSwitch(PageLists& lists, TMessageProc add_line, WindowPost post)
+    : lists_(lists), add_line_(std::move(add_line)), post_(std::move(post)) {}
 
 PipeSwitch::~PipeSwitch() { SelectNon(); }
 
@@ -18,7 +18,7 @@ void PipeSwitch::SelectNon() {
 void PipeSwitch::SelectServer() {
   client_.reset();
   if (!server_) {
-    server_ = std::make_unique<TServerPipe>(post_);
+    server_ = std::make_unique<TServerPipe>(lists_, post_);
     server_->OnMessage = add_line_;
     server_->SetPipeName(kPipeFacilityName);
   }
@@ -28,7 +28,7 @@ void PipeSwitch::SelectServer() {
 void PipeSwitch::SelectClient() {
   server_.reset();
   if (!client_) {
-    client_ = std::make_unique<TClientPipe>(post_);
+    client_ = std::make_unique<TClientPipe>(lists_, post_);
     client_->OnMessage = add_line_;
     client_->SetPipeName(kPipeFacilityName);
   }

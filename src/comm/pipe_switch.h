@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "comm/client_pipe.h"
-#include "comm/server_pipe.h"
+#include "comm/client/client_pipe.h"
+#include "comm/server/server_pipe.h"
 
 namespace check_html {
 
@@ -14,7 +14,8 @@ inline constexpr const char* kPipeFacilityName = "html_2_pdf";
 
 class PipeSwitch {
  public:
-  PipeSwitch(TMessageProc add_line, WindowPost post);
+  // The server answers from `lists`, the client fills them.
+  PipeSwitch(PageLists& lists, TMessageProc add_line, WindowPost post);
   ~PipeSwitch();  // as SelectNon
 
   // "Non": releases the server and the client; a connected client of the server is cut off.
@@ -31,6 +32,7 @@ class PipeSwitch {
   TClientPipe* Client() const { return client_.get(); }
 
  private:
+  PageLists& lists_;
   TMessageProc add_line_;
   WindowPost post_;
   std::unique_ptr<TServerPipe> server_;

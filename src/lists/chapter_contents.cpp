@@ -7,8 +7,7 @@
 #include "lists/chapter_page.h"
 #include "platform/case_map.h"
 #include "platform/file_system.h"
-#include "shell/html_thread.h"
-#include "shell/options.h"
+#include "run/run_context.h"
 #include "site/link_functions.h"
 #include "site/page_lists.h"
 #include "site/report_page.h"
@@ -66,11 +65,11 @@ std::vector<std::string> ChapterPages(const FileSystem& files, const std::string
   return pages;
 }
 
-void AddContentsHead(ReportText& page, int chapter) {
+void AddContentsHead(const Options& options, ReportText& page, int chapter) {
   const std::string number = std::to_string(chapter);
-  page.AddLine(ReportHtmlLine());
+  page.AddLine(ReportHtmlLine(options));
   page.AddLine("<HEAD>");
-  page.AddLine(Set_to_English ? "<TITLE>Contents of Chapter " + number + "</TITLE>"
+  page.AddLine(options.Set_to_English ? "<TITLE>Contents of Chapter " + number + "</TITLE>"
                               : "<TITLE>Inhalt von Kapitel " + number + "</TITLE>");
   page.AddLine(
       "<LINK HREF=\"../styles/kap_s.css\" REL=\"stylesheet\" TITLE=\"zq\" "
@@ -78,16 +77,17 @@ void AddContentsHead(ReportText& page, int chapter) {
   page.AddLine("<BODY>");
 }
 
-void AddToBackboneList(const std::string& folder, const std::vector<std::string>& pages) {
-  const auto lock = BackboneList.Lock();
+void AddToBackboneList(PageList& list, const std::string& folder,
+                       const std::vector<std::string>& pages) {
+  const auto lock = list.Lock();
   for (const std::string& page : pages) {
-    if (BackboneList.Count() < kPageListLast) BackboneList.Add(folder + page);
+    if (list.Count() < kPageListLast) list.Add(folder + page);
   }
 }
 
 }  // namespace
 
-bool WriteChapterContents(THTML_Thread& run, int chapter, const std::string& folder,
+bool WriteChapterContents(RunContext& run, int chapter, const std::string& folder,
                           const std::string& name, std::string next, const std::string& back,
                           std::string& carried) {
   const std::vector<std::string> pages = ChapterPages(run.Files(), folder, name);
@@ -97,7 +97,7 @@ bool WriteChapterContents(THTML_Thread& run, int chapter, const std::string& fol
 
   const std::string contents_path = folder + name;
   ReportText contents;
-  AddContentsHead(contents, chapter);
+  AddContentsHead(run.Opts, contents, chapter);
   next = RelativeIfAbsolute(next, contents_path);
   std::string before = name;
   for (size_t i = 0; i < chain.size(); ++i) {
@@ -108,16 +108,16 @@ bool WriteChapterContents(THTML_Thread& run, int chapter, const std::string& fol
   }
   const std::string back_target = carried.empty() ? RelativeIfAbsolute(back, contents_path)
                                                   : RelativePath(carried, contents_path);
-  ContentsBar(contents, chain.empty() ? next : chain.front(), back_target, run.SaveProjectname);
+  ContentsBar(run, contents, chain.empty() ? next : chain.front(), back_target);
   SaveTextFile(run.Files(), contents_path, contents.Bytes());
 
   carried = folder + before;
-  AddToBackboneList(folder, pages);
+  AddToBackboneList(run.Lists.BackboneList, folder, pages);
   return true;
 }
 
-void BuildChapterContents(THTML_Thread& run, const std::string& start_file) {
-  BackboneList.Reset(run.SaveProjectname);
+void BuildChapterContents(RunContext& run, const std::string& start_file) {
+  run.Lists.BackboneList.Reset(run.SaveProjectname);
   const size_t slash = start_file.find_last_of("\\/");
   std::string folder = LowerCase(start_file.substr(0, slash == std::string::npos ? 0 : slash + 1));
   const bool chained = EndsInBackbone(folder);
@@ -128,8 +128,9 @@ void BuildChapterContents(THTML_Thread& run, const std::string& start_file) {
     const std::string next_folder = chained ? NextChapterFolder(folder) : "";
     const bool has_next =
         chained && !run.Files().ListFolder(next_folder, std::string("r") + next_id + "*").empty();
-    const std::string next = has_next ? next_folder + ContentsName(next_id) : HomeLink;
-    if (!WriteChapterContents(run, chapter, folder, ContentsName(id), next, HomeLink, carried)) {
+    const std::string& home = run.Opts.HomeLink;
+    const std::string next = has_next ? next_folder + ContentsName(next_id) : home;
+    if (!WriteChapterContents(run, chapter, folder, ContentsName(id), next, home, carried)) {
       return;
     }
     if (!has_next) return;

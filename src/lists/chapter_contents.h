@@ -11,14 +11,14 @@
 
 namespace check_html {
 
-class THTML_Thread;
+class RunContext;
 
 // The whole pass: the folder of `start_file` is chapter 1's backbone folder, and the chapters
 // follow while the next chapter's backbone folder holds a page beginning with its "r" + id.
 // BackboneList is reset to the project name and filled with every chapter's pages, contents
 // page included, in chapter and name order. A folder that does not end in "backbone" binds its
 // own chapter only. A stop request ends the pass between two pages.
-void BuildChapterContents(THTML_Thread& run, const std::string& start_file);
+void BuildChapterContents(RunContext& run, const std::string& start_file);
 
 // One chapter: `folder` (with its trailing separator) holds the contents page `name` and the
 // pages whose names begin with its first two characters and end in ".htm" or "html". Each page
@@ -28,7 +28,7 @@ void BuildChapterContents(THTML_Thread& run, const std::string& start_file);
 // targets are made relative to the contents page. On return `carried` is the chapter's last page
 // (or its contents page). False when a stop request came before all pages were done; the
 // contents page is then left as it was.
-bool WriteChapterContents(THTML_Thread& run, int chapter, const std::string& folder,
+bool WriteChapterContents(RunContext& run, int chapter, const std::string& folder,
                           const std::string& name, std::string next, const std::string& back,
                           std::string& carried);
 

@@ -7,7 +7,7 @@
 #include "platform/case_map.h"
 #include "platform/file_system.h"
 #include "rewrite/navigation_bars.h"
-#include "shell/html_thread.h"
+#include "run/run_context.h"
 #include "site/report_page.h"
 #include "site/text_file.h"
 
@@ -59,7 +59,7 @@ bool ReadCopiedTag(PageReader& reader, ReportText& page, std::string& text, std:
 
 // The page's text up to the end of the copy. A page without "</HTML>" would read as empty, so
 // it is read as if it ended with that tag.
-void CopyPage(THTML_Thread& run, const std::string& path, const std::string& name, ReportText& page,
+void CopyPage(RunContext& run, const std::string& path, const std::string& name, ReportText& page,
               ReportText& contents) {
   PageReader reader(run.Files());
   reader.LoadPage(path);
@@ -85,12 +85,12 @@ std::string ChapterBakName(std::string_view path) {
   return std::string(path) + "bak";
 }
 
-void CheckChapterPage(THTML_Thread& run, const std::string& path, const std::string& name,
+void CheckChapterPage(RunContext& run, const std::string& path, const std::string& name,
                       const std::string& forward, const std::string& back, ReportText& contents) {
   run.ShowStatus(kCheckFileStatus + path);
   ReportText page;
   CopyPage(run, path, name, page, contents);
-  ChapterPageBar(page, forward, back, path, run.SaveProjectname);
+  ChapterPageBar(run, page, forward, back, path);
 
   FileSystem& files = run.Files();
   const std::string bak = ChapterBakName(path);

@@ -8,7 +8,7 @@
 namespace check_html {
 
 class ReportText;
-class THTML_Thread;
+class RunContext;
 
 inline constexpr const char* kCheckFileStatus = "check File ";
 
@@ -21,7 +21,7 @@ inline constexpr const char* kCheckFileStatus = "check File ";
 // The old text moves to the ".bak" name (an older backup is deleted) and the new page is
 // written whole; should that write fail, the backup goes back to the page's name. File errors
 // raise FileError.
-void CheckChapterPage(THTML_Thread& run, const std::string& path, const std::string& name,
+void CheckChapterPage(RunContext& run, const std::string& path, const std::string& name,
                       const std::string& forward, const std::string& back, ReportText& contents);
 
 // `path` with its extension replaced by "bak": the last three characters when the fourth-last

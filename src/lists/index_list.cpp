@@ -1,4 +1,4 @@
-// THTML_Thread::WriteIndexList and WriteLanguageIndex. A list page is the report page frame
+// WriteIndexList and WriteLanguageIndex. A list page is the report page frame
 // around the letter bar and one table: a letter row before a group when its initial is due,
 // then one row per group of items with equal keys, in chain order.
 #include "lists/index_list.h"
@@ -9,7 +9,7 @@
 #include "lists/letter_rows.h"
 #include "lists/umlaut_entities.h"
 #include "platform/case_map.h"
-#include "shell/html_thread.h"
+#include "run/run_context.h"
 #include "site/item_chain.h"
 #include "site/report_page.h"
 #include "site/site_database.h"
@@ -72,24 +72,24 @@ std::string LanguageIndexPath(std::string_view index_path, std::string_view suff
   return path;
 }
 
-void THTML_Thread::WriteLanguageIndex(const std::string& path, const std::string& marker,
-                                      const std::string& suffix, bool wanted) {
-  ReportPage page(*this, LanguageIndexPath(path, suffix));
+void WriteLanguageIndex(RunContext& run, const std::string& path, const std::string& marker,
+                        const std::string& suffix, bool wanted) {
+  ReportPage page(run, LanguageIndexPath(path, suffix));
   page.AddHead(LowerCase(suffix) == "_en" ? "Indexlist" : "Indexliste");
   AddLetterBar(page);
-  AddIndexRows(page, Database->Items(), SaveDir, &marker, wanted);
+  AddIndexRows(page, run.Database->Items(), run.SaveDir, &marker, wanted);
   page.AddLine("</TABLE>");
   page.Finish();
 }
 
 // The index list is the chain's last reader. Once its rows are built the chain is released as
 // a whole: the marker items it passed over go with it, as no later pass reads them.
-void THTML_Thread::WriteIndexList(const std::string& path) {
-  ReportPage page(*this, path);
-  page.AddHead(ChooseTitle("Indexlist", "Indexliste"));
+void WriteIndexList(RunContext& run, const std::string& path) {
+  ReportPage page(run, path);
+  page.AddHead(ChooseTitle(run.Opts, "Indexlist", "Indexliste"));
   AddLetterBar(page);
-  AddIndexRows(page, Database->Items(), SaveDir, nullptr, false);
-  Database->Items().Clear();
+  AddIndexRows(page, run.Database->Items(), run.SaveDir, nullptr, false);
+  run.Database->Items().Clear();
   page.AddLine("</TABLE>");
   page.Finish();
 }

@@ -8,6 +8,16 @@
 
 namespace check_html {
 
+class RunContext;
+
+// The index list: every index term of the chain (names without a marker), with its links. The
+// chain's last reader: the chain is released afterwards.
+void WriteIndexList(RunContext& run, const std::string& path);
+// The list of the terms of pages that contain `marker` (`wanted`) or lack it, written to
+// LanguageIndexPath(path, suffix).
+void WriteLanguageIndex(RunContext& run, const std::string& path, const std::string& marker,
+                        const std::string& suffix, bool wanted);
+
 // True when `page` contains `marker` and `wanted` is true, or lacks it and `wanted` is false.
 bool InLanguage(std::string_view page, std::string_view marker, bool wanted);
 

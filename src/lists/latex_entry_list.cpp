@@ -9,7 +9,7 @@
 #include <memory>
 #include <utility>
 
-#include "comm/text_utf8.h"
+#include "platform/text_utf8.h"
 #include "platform/case_map.h"
 
 namespace check_html {

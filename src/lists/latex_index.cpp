@@ -13,7 +13,7 @@
 #include "lists/latex_index_page.h"
 #include "platform/file_system.h"
 #include "rewrite/navigation_bars.h"
-#include "shell/html_thread.h"
+#include "run/run_context.h"
 #include "site/text_file.h"
 
 namespace check_html {
@@ -47,17 +47,16 @@ void WriteIndexHead(PageWriter& writer) {
 
 // The table bar with the two links, the forward button closing the table, no PDF button, the
 // footer; then the page is saved.
-void WriteIndexBar(THTML_Thread& run, std::string_view forward, std::string_view back) {
-  PageWriter& writer = run.Writer;
-  writer.WriteOwnLine(kRuleLine);
-  WriteTableBarStart(writer, back, forward);
-  WriteForwardButton(writer, /*ends_table=*/true);
-  WriteFooter(writer, run.SaveProjectname);
-  writer.SaveOutput();
+void WriteIndexBar(RunContext& run, std::string_view forward, std::string_view back) {
+  run.Writer.WriteOwnLine(kRuleLine);
+  WriteTableBarStart(run, back, forward);
+  WriteForwardButton(run, /*ends_table=*/true);
+  WriteFooter(run);
+  run.Writer.SaveOutput();
 }
 
 // Reads every record: its link goes to RefList and, with its shown and its sort text, to the list.
-LatexEntryList ReadEntries(THTML_Thread& run, IdxReader& reader) {
+LatexEntryList ReadEntries(RunContext& run, IdxReader& reader) {
   LatexEntryList entries;
   while (!reader.AtEnd()) {
     std::optional<IdxRecord> record = reader.ReadRecord();
@@ -72,7 +71,7 @@ LatexEntryList ReadEntries(THTML_Thread& run, IdxReader& reader) {
 
 }  // namespace
 
-void WriteLatexIndex(THTML_Thread& run) {
+void WriteLatexIndex(RunContext& run) {
   const std::optional<std::string> base = BaseName(run.StartFile);
   if (!base) return;
   const std::string idx_file = *base + ".idx";

@@ -8,7 +8,7 @@
 
 #include "platform/case_map.h"
 #include "platform/file_system.h"
-#include "shell/html_thread.h"
+#include "run/run_context.h"
 #include "site/text_file.h"
 
 namespace check_html {
@@ -82,7 +82,7 @@ IndexPagePlace FindIndexPage(const FileSystem& files, const std::string& base) {
   return {};
 }
 
-void PutIndexPageInPlace(THTML_Thread& run, const std::string& work, const std::string& target,
+void PutIndexPageInPlace(RunContext& run, const std::string& work, const std::string& target,
                          const IndexPagePlace& place) {
   if (place.path.empty()) {
     run.LogLine("!!!" + target + " is no index page; the LaTeX index stays in " + work);

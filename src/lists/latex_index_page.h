@@ -10,7 +10,7 @@
 namespace check_html {
 
 class FileSystem;
-class THTML_Thread;
+class RunContext;
 
 // The usual target: B + "li2.html".
 std::string LatexIndexTarget(const std::string& base);
@@ -31,7 +31,7 @@ IndexPagePlace FindIndexPage(const FileSystem& files, const std::string& base);
 // Renames the finished `work` file over the place found (deleting the old page first), with a
 // "+++" log line when that is not the usual target. Without a place the page stays in the work
 // file and a "!!!" line says so. FileError when the delete or the rename fails.
-void PutIndexPageInPlace(THTML_Thread& run, const std::string& work, const std::string& target,
+void PutIndexPageInPlace(RunContext& run, const std::string& work, const std::string& target,
                          const IndexPagePlace& place);
 
 }  // namespace check_html

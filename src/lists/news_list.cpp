@@ -1,21 +1,22 @@
 // The news pages: every dated anchor of the chain, newest first, in a table of date, page and
 // comment. The news page "overview_main.html" also loads the site's two date scripts and calls
 // their Show_Act_Dates after the table; the news list file is the same table without them.
-#include "shell/html_thread.h"
+#include "lists/news_list.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "lists/news_entry.h"
+#include "run/run_context.h"
 #include "site/report_page.h"
 #include "site/site_database.h"
 
 namespace check_html {
 namespace {
 
-void AddNewsHead(ReportText& page, bool with_scripts) {
-  page.AddLine(ReportHtmlLine());
+void AddNewsHead(const RunContext& run, ReportText& page, bool with_scripts) {
+  page.AddLine(ReportHtmlLine(run.Opts));
   page.AddLine("<HEAD>");
   page.AddLine("<TITLE>Aktuelles</TITLE>");
   if (with_scripts) {
@@ -40,20 +41,20 @@ void AddNewsHead(ReportText& page, bool with_scripts) {
 
 // Dated anchors beyond the capacity are left off the page, whose size is fixed, and one "!!!"
 // line tells how many, so that none is dropped unnoticed.
-void THTML_Thread::WriteNewsList(const std::string& path, bool with_scripts) {
-  ReportPage page(*this, path);
-  AddNewsHead(page, with_scripts);
+void WriteNewsList(RunContext& run, const std::string& path, bool with_scripts) {
+  ReportPage page(run, path);
+  AddNewsHead(run, page, with_scripts);
 
   std::vector<NewsEntry> entries;
   std::size_t dropped = 0;
-  for (const Item& item : Database->Items()) {
+  for (const Item& item : run.Database->Items()) {
     if (!item.Name.starts_with('$')) continue;
     const std::optional<AnchorDate> date = ReadAnchorDate(item.Name);
     if (!date) continue;
     if (entries.size() == kNewsCapacity) {
       ++dropped;
     } else {
-      entries.push_back(MakeNewsEntry(item, *date, SaveDir));
+      entries.push_back(MakeNewsEntry(item, *date, run.SaveDir));
     }
   }
   SortNewestFirst(entries);
@@ -71,7 +72,7 @@ void THTML_Thread::WriteNewsList(const std::string& path, bool with_scripts) {
   }
   page.Finish();
   if (dropped > 0) {
-    LogLine("!!!News list full: " + std::to_string(dropped) + " dated anchors dropped from " +
+    run.LogLine("!!!News list full: " + std::to_string(dropped) + " dated anchors dropped from " +
             path);
   }
 }

@@ -1,7 +1,7 @@
 // The names, abbreviations and translations lists: the anchors whose NAME begins with "!", "?"
 // or "\xA7". The chain sorts them by the text after the marker: the person's name, the
 // explanation of an abbreviation, the translation of a term.
-#include "shell/html_thread.h"
+#include "lists/term_lists.h"
 
 #include <string>
 #include <string_view>
@@ -11,6 +11,7 @@
 #include "lists/letter_rows.h"
 #include "lists/umlaut_entities.h"
 #include "platform/case_map.h"
+#include "run/run_context.h"
 #include "site/link_functions.h"
 #include "site/report_page.h"
 #include "site/site_database.h"
@@ -43,20 +44,20 @@ void AddTermRow(ReportText& page, const Item& item, std::string_view save_dir,
 
 // One row per occurrence, ordered by the explanation; an occurrence is dropped only when it
 // repeats both the explanation (ignoring case) and the abbreviation text of the row before.
-void THTML_Thread::WriteAbbrevList(const std::string& path) {
-  ReportPage page(*this, path);
-  page.AddHead(ChooseTitle("List of Abbraviations", "Abk&uuml;rzungsliste"));
+void WriteAbbrevList(RunContext& run, const std::string& path) {
+  ReportPage page(run, path);
+  page.AddHead(ChooseTitle(run.Opts, "List of Abbraviations", "Abk&uuml;rzungsliste"));
   AddLetterBar(page);
   LetterRows letters;
   std::string last_explanation;
   std::string last_text;
-  for (const Item& item : Database->Items()) {
+  for (const Item& item : run.Database->Items()) {
     if (!HasMarker(item, kAbbrevMarker)) continue;
     const std::string_view explanation = EntryText(item);
     std::string upper = UpperCase(explanation);
     letters.AddRowBefore(page, upper);
     if (upper == last_explanation && item.Text == last_text) continue;
-    AddTermRow(page, item, SaveDir, UmlautToEntity(explanation));
+    AddTermRow(page, item, run.SaveDir, UmlautToEntity(explanation));
     last_explanation = std::move(upper);
     last_text = item.Text;
   }
@@ -65,12 +66,12 @@ void THTML_Thread::WriteAbbrevList(const std::string& path) {
 }
 
 // Every occurrence is a row, in chain order, the translation as it stands in the page.
-void THTML_Thread::WriteTranslList(const std::string& path) {
-  ReportPage page(*this, path);
-  page.AddHead(ChooseTitle("List of Translations", "&Uuml;bersetzungsliste"));
+void WriteTranslList(RunContext& run, const std::string& path) {
+  ReportPage page(run, path);
+  page.AddHead(ChooseTitle(run.Opts, "List of Translations", "&Uuml;bersetzungsliste"));
   page.AddLine("<TABLE BORDER=\"1\">");
-  for (const Item& item : Database->Items()) {
-    if (HasMarker(item, kTranslMarker)) AddTermRow(page, item, SaveDir, EntryText(item));
+  for (const Item& item : run.Database->Items()) {
+    if (HasMarker(item, kTranslMarker)) AddTermRow(page, item, run.SaveDir, EntryText(item));
   }
   page.AddLine("</TABLE>");
   page.Finish();
@@ -79,15 +80,15 @@ void THTML_Thread::WriteTranslList(const std::string& path) {
 // One row per name (items of equal Key), with a numbered reference to every occurrence. The
 // left cell shows the first occurrence's name, linked to the target of the last occurrence that
 // has an HREF.
-void THTML_Thread::WriteNameList(const std::string& path) {
-  ReportPage page(*this, path);
-  page.AddHead(ChooseTitle("List of Names", "Namensliste"));
+void WriteNameList(RunContext& run, const std::string& path) {
+  ReportPage page(run, path);
+  page.AddHead(ChooseTitle(run.Opts, "List of Names", "Namensliste"));
   AddLetterBar(page);
   LetterRows letters;
-  GroupRow row(SaveDir);
+  GroupRow row(run.SaveDir);
   const Item* group = nullptr;  // first item of the row being built
   std::string shown;            // its name with entities, the left cell's text
-  for (const Item& item : Database->Items()) {
+  for (const Item& item : run.Database->Items()) {
     if (!HasMarker(item, kNameMarker)) continue;
     if (group == nullptr || item.Key != group->Key) {
       if (group != nullptr) row.Write(page);

@@ -8,8 +8,7 @@
 #include "maint/converter_process.h"
 #include "platform/case_map.h"
 #include "platform/file_system.h"
-#include "shell/html_thread.h"
-#include "shell/options.h"
+#include "run/run_context.h"
 #include "site/site_database.h"
 #include "site/text_file.h"
 
@@ -44,7 +43,7 @@ std::string WorkFileOf(const std::string& png) {
   return png.substr(0, leaf) + "." + png.substr(leaf);
 }
 
-void ConvertPicture(THTML_Thread& run, const std::string& picture) {
+void ConvertPicture(RunContext& run, const std::string& picture) {
   if (picture.find(kAnimatedMarker) != std::string::npos) return;
   if (picture.size() < 4) return;
   const std::string extension = LowerCase(picture.substr(picture.size() - 4));
@@ -65,7 +64,7 @@ void ConvertPicture(THTML_Thread& run, const std::string& picture) {
 
 }  // namespace
 
-void ConvertGifs(THTML_Thread& run) {
+void ConvertGifs(RunContext& run) {
   if (!run.Database) return;
   const SiteDatabase& db = *run.Database;
   for (int32_t j = 1; j <= db.PicCount(); ++j) {
@@ -74,16 +73,17 @@ void ConvertGifs(THTML_Thread& run) {
   }
 }
 
-bool RunConverter(THTML_Thread& run, const std::string& gif, const std::string& png) {
+bool RunConverter(RunContext& run, const std::string& gif, const std::string& png) {
   FileSystem& files = run.Files();
   const std::string work = WorkFileOf(png);
   const std::optional<std::string> native_gif = files.NativePath(gif);
   const std::optional<std::string> native_work = files.NativePath(work);
   if (!native_gif || !native_work) return false;
   files.Remove(work);  // left behind by a run that was killed while converting
-  ConverterProcess converter(ConverterPath, {*native_gif, *native_work});
+  const std::string& program = run.Opts.ConverterPath;
+  ConverterProcess converter(program, {*native_gif, *native_work});
   if (!converter.Started()) {
-    run.LogLine("!!!Converter not started (" + converter.StartError() + "): " + ConverterPath);
+    run.LogLine("!!!Converter not started (" + converter.StartError() + "): " + program);
     return false;
   }
   run.ShowStatus("convert: " + gif);

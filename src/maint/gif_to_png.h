@@ -7,19 +7,19 @@
 
 namespace check_html {
 
-class THTML_Thread;
+class RunContext;
 
 // For every picture of the site database named ".gif" or ".png" (animated ones, marked
 // "a_n_i_m_", left alone) whose GIF exists: converts it when its PNG is missing, then deletes
 // the GIF when the PNG exists and is not empty and the GIF is not one of the protected
 // pictures. Stops after the picture at which the stop request came.
-void ConvertGifs(THTML_Thread& run);
+void ConvertGifs(RunContext& run);
 
 // Converts `gif` into `png` (which must not exist) and waits for the converter, looking every
 // 100 ms whether it has ended or the run is to stop (the converter is then killed). The
 // converter writes a hidden file beside `png` that is renamed to `png` only after a successful
 // end, so a failed or stopped converter never leaves a PNG. True when `png` now exists; every
 // failure is logged.
-bool RunConverter(THTML_Thread& run, const std::string& gif, const std::string& png);
+bool RunConverter(RunContext& run, const std::string& gif, const std::string& png);
 
 }  // namespace check_html

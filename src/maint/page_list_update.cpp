@@ -6,7 +6,7 @@
 
 #include "html/path_text.h"
 #include "platform/case_map.h"
-#include "shell/html_thread.h"
+#include "run/run_context.h"
 #include "site/page_lists.h"
 
 namespace check_html {
@@ -20,14 +20,14 @@ bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
-void LogEntries(THTML_Thread& run, const PageList& list) {
+void LogEntries(RunContext& run, const PageList& list) {
   const int32_t count = list.Count();
   for (int32_t i = 1; i <= count; ++i) run.LogLine(list.Get(i));
   run.LogLine(std::to_string(count));
 }
 
 // Every entry 1..count of CleanedList in backslash form and lower case.
-void NormalizeCleanedList() {
+void NormalizeCleanedList(PageList& CleanedList) {
   const int32_t count = CleanedList.Count();
   for (int32_t i = 1; i <= count; ++i) {
     CleanedList.Set(i, LowerCase(SlashToBack(CleanedList.Get(i))));
@@ -43,17 +43,19 @@ std::string RootPrefixOf(const std::string& first_backbone_page) {
 }
 
 // Backbone pages first, in their order, then the other rewritten chapter pages sorted.
-void AppendChapterPages(THTML_Thread& run) {
+void AppendChapterPages(RunContext& run) {
+  PageList& BackboneList = run.Lists.BackboneList;
+  PageList& CleanedList = run.Lists.CleanedList;
   const int32_t backbone_count = BackboneList.Count();
   for (int32_t i = 1; i <= backbone_count; ++i) {
     BackboneList.Set(i, LowerCase(BackboneList.Get(i)));
     run.LogLine(BackboneList.Get(i));
   }
   run.LogLine(std::to_string(backbone_count));
-  SetRootPrefix(RootPrefixOf(BackboneList.Get(1)));
-  const std::string root_prefix = RootPrefix();
+  run.Lists.SetRootPrefix(RootPrefixOf(BackboneList.Get(1)));
+  const std::string root_prefix = run.Lists.RootPrefix();
 
-  NormalizeCleanedList();
+  NormalizeCleanedList(CleanedList);
   std::vector<std::string> chapter_pages;
   int32_t n = backbone_count;
   for (int32_t i = 1; i <= CleanedList.Count(); ++i) {
@@ -74,8 +76,8 @@ void AppendChapterPages(THTML_Thread& run) {
   CleanedList.SetCount(n);
 }
 
-void CopyCleanedToBackbone() {
-  NormalizeCleanedList();
+void CopyCleanedToBackbone(PageList& BackboneList, PageList& CleanedList) {
+  NormalizeCleanedList(CleanedList);
   const int32_t count = CleanedList.Count();
   for (int32_t i = 0; i <= count; ++i) BackboneList.Set(i, CleanedList.Get(i));
   BackboneList.SetCount(count);
@@ -83,17 +85,18 @@ void CopyCleanedToBackbone() {
 
 }  // namespace
 
-void UpdatePageLists(THTML_Thread& run) {
+void UpdatePageLists(RunContext& run) {
   if (run.Stopped()) return;
   // The pipe threads may read or write the lists meanwhile: both are held throughout.
-  const auto backbone_lock = BackboneList.Lock();
-  const auto cleaned_lock = CleanedList.Lock();
+  PageLists& lists = run.Lists;
+  const auto backbone_lock = lists.BackboneList.Lock();
+  const auto cleaned_lock = lists.CleanedList.Lock();
   if (run.BindBack) {
     AppendChapterPages(run);
   } else {
-    CopyCleanedToBackbone();
+    CopyCleanedToBackbone(lists.BackboneList, lists.CleanedList);
   }
-  LogEntries(run, CleanedList);
+  LogEntries(run, lists.CleanedList);
 }
 
 }  // namespace check_html

@@ -10,8 +10,7 @@
 
 #include "platform/case_map.h"
 #include "platform/file_system.h"
-#include "shell/html_thread.h"
-#include "shell/options.h"
+#include "run/run_context.h"
 #include "site/site_database.h"
 
 // Decisions where the layout leaves a choice:
@@ -54,8 +53,8 @@ std::string SiteRoot(const std::string& first_file) {
 
 class SpecialCopy {
  public:
-  explicit SpecialCopy(THTML_Thread& run)
-      : run_(run), db_(*run.Database), files_(run.Files()), target_dir_(SpecialDir) {}
+  explicit SpecialCopy(RunContext& run)
+      : run_(run), db_(*run.Database), files_(run.Files()), target_dir_(run.Opts.SpecialDir) {}
 
   void CopyAll() {
     const std::string root = SiteRoot(db_.Files()[1]);
@@ -133,7 +132,7 @@ class SpecialCopy {
     if (!files_.Copy(from, to, false)) run_.LogLine("!!!Can not copy " + from + " to " + to);
   }
 
-  THTML_Thread& run_;
+  RunContext& run_;
   const SiteDatabase& db_;
   FileSystem& files_;
   const std::string target_dir_;
@@ -153,12 +152,13 @@ bool SectionFolderEnd(std::string_view path, std::size_t& end) {
   return false;
 }
 
-void CopySpecial(THTML_Thread& run) {
+void CopySpecial(RunContext& run) {
   run.ShowStatus("Do_Special: Copy all for Python");
   run.LogLine("Do_Special: Copy all for Python");
-  run.LogLine("        to: " + SpecialDir);
+  const std::string& special_dir = run.Opts.SpecialDir;
+  run.LogLine("        to: " + special_dir);
   if (!run.Database || run.Database->FileCount() < 1) return;
-  if (SpecialDir.empty()) {
+  if (special_dir.empty()) {
     run.LogLine("!!!No folder for the special copy");
     return;
   }

@@ -8,13 +8,13 @@
 
 namespace check_html {
 
-class THTML_Thread;
+class RunContext;
 
 // Copies every existing ".html" page of the site (the folder part of Files entry 1 before its
 // chapter folder) that lies in a backbone or a section folder, and the existing pictures it
 // shows except the navigation buttons. Missing target folders are created; an existing target
 // is overwritten. A failed copy is logged and the job goes on; a stop ends it between pages.
-void CopySpecial(THTML_Thread& run);
+void CopySpecial(RunContext& run);
 
 // True when `path` holds one of the section folders "/advanced/", "/exercise/", "/illustr/",
 // "/basics/" (the first of them found, in this order); `end` is then the position just after

@@ -9,7 +9,7 @@
 #include "html/text_scan.h"
 #include "maint/table_nested.h"
 #include "platform/case_map.h"
-#include "shell/html_thread.h"
+#include "run/run_context.h"
 
 namespace check_html {
 namespace {
@@ -25,7 +25,7 @@ bool IsCellTag(std::string_view tag) {
 
 }  // namespace
 
-TableReading::TableReading(THTML_Thread& run, std::string page)
+TableReading::TableReading(RunContext& run, std::string page)
     : run_(run), reader_(run.Reader), out_(run.Writer), page_(std::move(page)) {}
 
 void TableReading::Run() {

@@ -15,12 +15,12 @@ namespace check_html {
 
 class PageReader;
 class PageWriter;
-class THTML_Thread;
+class RunContext;
 
 class TableReading {
  public:
   // `page` names the page in the log lines.
-  TableReading(THTML_Thread& run, std::string page);
+  TableReading(RunContext& run, std::string page);
 
   // Reads the loaded page through its end tag (or its end) and writes it to the writer.
   void Run();
@@ -48,7 +48,7 @@ class TableReading {
   void WriteTableAsItStands(size_t end);
   void LogPreview();
 
-  THTML_Thread& run_;
+  RunContext& run_;
   PageReader& reader_;
   PageWriter& out_;
   const std::string page_;

@@ -3,8 +3,7 @@
 #include "maint/table_reading.h"
 #include "platform/case_map.h"
 #include "platform/file_system.h"
-#include "shell/html_thread.h"
-#include "shell/options.h"
+#include "run/run_context.h"
 #include "site/text_file.h"
 
 namespace check_html {
@@ -15,7 +14,7 @@ constexpr size_t kNameWidth = 255;  // the page parameter is a string[255]
 // Writes the repaired page under its own name from the text the reader holds. With a backup
 // name the page is first moved there; should the write fail before the new page exists, the
 // backup goes back to the page's name. Without one the page is replaced in one write.
-void RewritePage(THTML_Thread& run, const std::string& page, const std::string* bak) {
+void RewritePage(RunContext& run, const std::string& page, const std::string* bak) {
   FileSystem& files = run.Files();
   if (bak != nullptr) RenameFile(files, page, *bak);
   try {
@@ -40,7 +39,7 @@ std::string TableBackupName(const std::string& page) {
   return page.substr(0, n >= 4 ? n - 4 : 0) + "bak";
 }
 
-void RepairTables(THTML_Thread& run, const std::string& page) {
+void RepairTables(RunContext& run, const std::string& page) {
   const std::string path = page.substr(0, kNameWidth);
   run.ShowStatus(kTableRepairStatus + path);
   const std::string bak = TableBackupName(path);
@@ -59,7 +58,7 @@ void RepairTables(THTML_Thread& run, const std::string& page) {
   // it stays, or the run would keep none of the page's old bytes.
   FileSystem& files = run.Files();
   RewritePage(run, path, files.Exists(bak) ? nullptr : &bak);
-  if (BakClear) DeleteFile(files, bak);
+  if (run.Opts.BakClear) DeleteFile(files, bak);
 }
 
 }  // namespace check_html

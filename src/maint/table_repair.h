@@ -8,7 +8,7 @@
 
 namespace check_html {
 
-class THTML_Thread;
+class RunContext;
 
 inline constexpr const char* kTableRepairStatus = "TC: ";
 // Logged (after "!!!") for a page that is left as it is.
@@ -22,6 +22,6 @@ std::string TableBackupName(const std::string& page);
 
 // Repairs the tables of `page` (cut to 255 characters). A file error ends the run with the page
 // whole under its own name or its backup name; a page without an end tag is left alone.
-void RepairTables(THTML_Thread& run, const std::string& page);
+void RepairTables(RunContext& run, const std::string& page);
 
 }  // namespace check_html

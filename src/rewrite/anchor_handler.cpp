@@ -12,7 +12,6 @@
 #include "rewrite/dated_anchor.h"
 #include "rewrite/equation_table.h"
 #include "rewrite/page_rewrite.h"
-#include "shell/options.h"
 #include "site/link_functions.h"
 
 namespace check_html {
@@ -32,7 +31,7 @@ struct AnchorFields {
 // The known attributes are held in 255-character fields.
 std::string Field(std::string_view value) { return std::string(value.substr(0, kFieldCapacity)); }
 
-AnchorFields ReadAnchorFields(THTML_Thread& run, const std::string& tag) {
+AnchorFields ReadAnchorFields(RunContext& run, const std::string& tag) {
   AnchorFields a;
   AttributeWalker walker;
   std::string name, value;
@@ -73,8 +72,8 @@ bool WriteName(PageRewrite& page, AnchorFields& a) {
   bool retired = false;
   if (a.Name.empty() || a.Name.starts_with(kGeneratedName)) {
     a.Name = std::string(kGeneratedName) + std::to_string(++page.run.AnchorCounter);
-  } else if (IsDatedValue(a.Name)) {
-    retired = RetireDatedValue(a.Name);
+  } else if (IsDatedValue(page.run.Opts, a.Name)) {
+    retired = RetireDatedValue(page.run.Opts, a.Name);
   } else if (a.Name[0] == '\xA7') {
     a.Title = Field(std::string(kTranslationTitle) + a.Name.substr(1));
     a.Style = kMarkedStyle;
@@ -89,7 +88,7 @@ bool WriteName(PageRewrite& page, AnchorFields& a) {
 // The equation case of converter pages: an anchor with an equation-number id and no name, behind
 // the TeX of an equation environment, becomes the middle cell of the equation table.
 bool HandleEquationAnchor(PageRewrite& page, const std::string& text, const AnchorFields& a) {
-  if (!xxx_mathjax || a.Id.empty() || a.Id[0] != 'x') return false;
+  if (!page.run.Opts.xxx_mathjax || a.Id.empty() || a.Id[0] != 'x') return false;
   if (!ReadConverterId(page.run, a.Id) || !a.Name.empty()) return false;
   const size_t begin = FindEquationStart(text);
   if (begin == std::string::npos) return false;
@@ -115,7 +114,7 @@ void HandleAnchor(PageRewrite& page, const std::string& text, const std::string&
   }
   if (!a.Title.empty()) WriteAttribute(out, "TITLE", a.Title);
   if (!a.Style.empty()) WriteAttribute(out, "STYLE", a.Style);
-  if (IsDatedValue(a.Href)) RetireDatedValue(a.Href);
+  if (IsDatedValue(page.run.Opts, a.Href)) RetireDatedValue(page.run.Opts, a.Href);
   if (!a.Href.empty()) WriteAttribute(out, "HREF", NormalizeLink(a.Href));
   if (!a.Others.empty()) out.WriteText(a.Others);
   out.WriteText(">");

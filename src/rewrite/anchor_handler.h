@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "run/options.h"
+
 namespace check_html {
 
 struct PageRewrite;
@@ -13,6 +15,6 @@ void HandleAnchor(PageRewrite& page, const std::string& text, const std::string&
 // Writes the rewritten frame or frameset tag.
 void HandleFrame(PageRewrite& page, const std::string& tag);
 // Removes TeX index commands from `text` when xxx_mathjax is set.
-void StripIndexCommands(std::string& text);
+void StripIndexCommands(const Options& options, std::string& text);
 
 }  // namespace check_html

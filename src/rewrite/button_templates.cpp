@@ -1,44 +1,27 @@
 #include "rewrite/button_templates.h"
 
+#include "run/run_context.h"
+
 namespace check_html {
 namespace {
 
 // Every form ends with the blank after the SRC value, the PDF button's GIF form as well, so the
 // attribute that follows never runs into the quote.
-constexpr const char* kIndexPng = "SRC=\"../../styles/index.png\" ";
-constexpr const char* kForwardPng = "SRC=\"../../styles/weiter.png\" ";
-constexpr const char* kBackPng = "SRC=\"../../styles/zurueck.png\" ";
-constexpr const char* kGoToPng = "SRC=\"../../styles/zu_zu.png\" ";
-constexpr const char* kPdfPng = "SRC=\"../../styles/pdf_logo.png\" ";
-
-constexpr const char* kIndexGif = "SRC=\"../../styles/index.gif\" ";
-constexpr const char* kForwardGif = "SRC=\"../../styles/weiter.gif\" ";
-constexpr const char* kBackGif = "SRC=\"../../styles/zurueck.gif\" ";
-constexpr const char* kGoToGif = "SRC=\"../../styles/zu_zu.gif\" ";
-constexpr const char* kPdfGif = "SRC=\"../../styles/pdf_logo.gif\" ";
+const ButtonTemplates kPngButtons{
+    "SRC=\"../../styles/index.png\" ",   "SRC=\"../../styles/weiter.png\" ",
+    "SRC=\"../../styles/zurueck.png\" ", "SRC=\"../../styles/zu_zu.png\" ",
+    "SRC=\"../../styles/pdf_logo.png\" ",
+};
+const ButtonTemplates kGifButtons{
+    "SRC=\"../../styles/index.gif\" ",   "SRC=\"../../styles/weiter.gif\" ",
+    "SRC=\"../../styles/zurueck.gif\" ", "SRC=\"../../styles/zu_zu.gif\" ",
+    "SRC=\"../../styles/pdf_logo.gif\" ",
+};
 
 }  // namespace
 
-std::string IndexButton = kIndexPng;
-std::string ForwardButton = kForwardPng;
-std::string BackButton = kBackPng;
-std::string GoToButton = kGoToPng;
-std::string PdfButton = kPdfPng;
+const ButtonTemplates& ButtonForms(bool png) { return png ? kPngButtons : kGifButtons; }
 
-void UseGifButtons() {
-  IndexButton = kIndexGif;
-  ForwardButton = kForwardGif;
-  BackButton = kBackGif;
-  GoToButton = kGoToGif;
-  PdfButton = kPdfGif;
-}
-
-void UsePngButtonForms() {
-  IndexButton = kIndexPng;
-  ForwardButton = kForwardPng;
-  BackButton = kBackPng;
-  GoToButton = kGoToPng;
-  PdfButton = kPdfPng;
-}
+const ButtonTemplates& ButtonsOf(const RunContext& run) { return ButtonForms(run.PngButtons); }
 
 }  // namespace check_html

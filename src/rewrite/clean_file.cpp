@@ -8,8 +8,7 @@
 #include "rewrite/page_rewrite.h"
 #include "rewrite/section_names.h"
 #include "rewrite/tex_pre_pass.h"
-#include "shell/html_thread.h"
-#include "shell/options.h"
+#include "run/run_context.h"
 #include "site/page_lists.h"
 #include "site/text_file.h"
 
@@ -58,7 +57,7 @@ void RewriteMovedPage(PageRewrite& page) {
 
 }  // namespace
 
-bool CleanFile(THTML_Thread& run, const std::string& source_name, const std::string& target_name,
+bool CleanFile(RunContext& run, const std::string& source_name, const std::string& target_name,
                int32_t file_index, bool in_sub_folder) {
   PageRewrite page(run);
   page.SourceName = Cut(source_name);
@@ -79,13 +78,13 @@ bool CleanFile(THTML_Thread& run, const std::string& source_name, const std::str
     return false;
   }
 
-  AddCleanedPage(page.TargetName);
+  run.Lists.AddCleanedPage(page.TargetName);
   SetPageNames(page);
   run.RefList.push_back("FILE " + page.PdfBase + ".pdf");
 
   FileSystem& files = run.Files();
   if (files.Exists(page.BakName)) DeleteFile(files, page.BakName);
-  if (tex_html) {
+  if (run.Opts.tex_html) {
     // The backup takes the pre-passed text; the page keeps its old text until the main pass
     // replaces it in one piece.
     RunPrePass(page);
@@ -94,7 +93,7 @@ bool CleanFile(THTML_Thread& run, const std::string& source_name, const std::str
   } else {
     RewriteMovedPage(page);
   }
-  if (BakClear) DeleteFile(files, page.BakName);
+  if (run.Opts.BakClear) DeleteFile(files, page.BakName);
   return true;
 }
 

@@ -7,7 +7,7 @@
 
 namespace check_html {
 
-class THTML_Thread;
+class RunContext;
 
 inline constexpr const char* kCleanFileStatus = "Clean File ";
 // Logged (after "!!!") for a page the reader finds no end in: it would read as empty, so
@@ -22,7 +22,7 @@ inline constexpr const char* kNoPageEndText = "No </HTML>, page not rewritten: "
 // name or its ".bak" name, and every file is written whole (temporary file and rename). An error
 // that ends the rewrite before the new text exists puts the page back under its own name, then
 // propagates.
-bool CleanFile(THTML_Thread& run, const std::string& source_name, const std::string& target_name,
+bool CleanFile(RunContext& run, const std::string& source_name, const std::string& target_name,
                int32_t file_index, bool in_sub_folder);
 
 }  // namespace check_html

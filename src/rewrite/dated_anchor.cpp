@@ -2,8 +2,6 @@
 
 #include <limits>
 
-#include "shell/options.h"
-
 namespace check_html {
 
 std::optional<int32_t> ReadWholeNumber(std::string_view text) {
@@ -23,11 +21,11 @@ std::optional<int32_t> ReadWholeNumber(std::string_view text) {
   return static_cast<int32_t>(value);
 }
 
-bool IsDatedValue(std::string_view value) {
-  return Clear_Anc && value.size() >= 7 && value[0] == '$';
+bool IsDatedValue(const Options& options, std::string_view value) {
+  return options.Clear_Anc && value.size() >= 7 && value[0] == '$';
 }
 
-bool RetireDatedValue(std::string& value) {
+bool RetireDatedValue(const Options& options, std::string& value) {
   const std::string_view v = value;
   const std::optional<int32_t> day = ReadWholeNumber(v.substr(1, 2));
   const std::optional<int32_t> month = ReadWholeNumber(v.substr(3, 2));
@@ -35,7 +33,7 @@ bool RetireDatedValue(std::string& value) {
   if (!day || !month || !year) return false;
   const int64_t y = *year < 50 ? *year + 100 : *year;
   const int64_t day_number = (y * 12 + *month) * 31 + *day;
-  if (day_number + Old_Days.load() >= TodayNumber.load()) return false;
+  if (day_number + options.Old_Days.load() >= options.TodayNumber.load()) return false;
 
   const size_t underscore = value.find('_', 6);
   if (underscore != std::string::npos && underscore + 1 < value.size()) {

@@ -3,7 +3,6 @@
 #include "rewrite/anchor_handler.h"
 #include "rewrite/dated_anchor.h"
 #include "rewrite/page_rewrite.h"
-#include "shell/options.h"
 
 namespace check_html {
 namespace {
@@ -15,8 +14,8 @@ constexpr std::string_view kIndexCommand = "\\index";
 
 // Every command runs from "\index" through the first "}" behind its opening brace; nested
 // braces are not counted. A command without a closing brace is left in the text with the rest.
-void StripIndexCommands(std::string& text) {
-  if (!xxx_mathjax) return;
+void StripIndexCommands(const Options& options, std::string& text) {
+  if (!options.xxx_mathjax) return;
   size_t at = text.find(kIndexCommand);
   if (at == kNone) return;
   std::string result;
@@ -32,7 +31,7 @@ void StripIndexCommands(std::string& text) {
   text = std::move(result);
 }
 
-bool ReadConverterId(THTML_Thread& run, std::string_view id) {
+bool ReadConverterId(RunContext& run, std::string_view id) {
   const size_t dot = id.find('.');
   if (dot != kNone) {
     const size_t dash = id.find('-');
@@ -63,7 +62,7 @@ size_t FindEquationStart(std::string_view text) {
 
 void WriteEquationTable(PageRewrite& page, std::string_view before, std::string equation,
                         const std::string& id) {
-  StripIndexCommands(equation);
+  StripIndexCommands(page.run.Opts, equation);
   PageWriter& out = page.writer;
   std::string cell(before);
   cell += "<TABLE WIDTH=\"100%\" BORDER=\"0\"><TR><TD>";

@@ -9,14 +9,14 @@
 
 namespace check_html {
 
-class THTML_Thread;
+class RunContext;
 struct PageRewrite;
 
 // Takes the numbers of a converter anchor id (one beginning with "x"). An id with a "." sets
 // EqSection from the characters between 5 behind its first "-" and the "." (when it has a "-");
 // otherwise an id with an "r" sets EqNumber from the characters after the "r" and the result
 // is true: the anchor labels an equation. A number that does not convert counts as 0.
-bool ReadConverterId(THTML_Thread& run, std::string_view id);
+bool ReadConverterId(RunContext& run, std::string_view id);
 
 // Offset of the first "\begin" in `text` whose environment (from the next "{" to the next "}")
 // is {equation} or {eqnarray}; npos when there is none.

@@ -7,7 +7,6 @@
 
 #include "platform/case_map.h"
 #include "rewrite/page_rewrite.h"
-#include "shell/options.h"
 
 namespace check_html {
 namespace {
@@ -39,7 +38,7 @@ constexpr StylesheetRow kStylesheetRows[] = {
 }  // namespace
 
 void HandleBody(PageRewrite& page, const std::string& /*tag*/) {
-  page.writer.WriteText(tex_html ? "<body>" : "<BODY>");
+  page.writer.WriteText(page.run.Opts.tex_html ? "<body>" : "<BODY>");
 }
 
 void HandleStylesheet(PageRewrite& page, const std::string& tag) {

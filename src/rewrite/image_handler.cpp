@@ -11,7 +11,6 @@
 #include "platform/case_map.h"
 #include "rewrite/image_parts.h"
 #include "rewrite/page_rewrite.h"
-#include "shell/options.h"
 #include "site/link_functions.h"
 
 namespace check_html {
@@ -83,25 +82,26 @@ void SwitchToPng(std::string& src) {
 }  // namespace
 
 void HandleImage(PageRewrite& page, const std::string& tag) {
-  const bool converter_page = tex_html;
+  const Options& options = page.run.Opts;
+  const bool converter_page = options.tex_html;
   PageWriter& out = page.writer;
   out.WriteText("<IMG");
   ImageAttributes image = SortAttributes(tag, out);
-  if (const std::optional<std::string> icon = IconAttributes(image.SRC, UsePngButtons)) {
+  if (const std::optional<std::string> icon = IconAttributes(image.SRC, page.run.PngButtons)) {
     out.WriteText(*icon);
     out.WriteText(">");
     return;
   }
   WriteAttribute(out, "ALIGN", image.ALIGN);
   WriteAttribute(out, "VALIGN", image.VALIGN);
-  if (ChlargeImageItem || converter_page) ApplySizeStep(image, !converter_page);
+  if (options.ChlargeImageItem || converter_page) ApplySizeStep(image, !converter_page);
   WriteAttribute(out, "WIDTH", image.WIDTH);
   WriteAttribute(out, "HEIGHT", image.HEIGHT);
   UpdateOldScripts(image);
   WriteAttribute(out, "ONCLICK", image.ONCLICK);
   WriteAttribute(out, "ONLOAD", image.ONLOAD);
   WriteAttribute(out, "BORDER", image.BORDER);
-  if (GiF2PNGItem) SwitchToPng(image.SRC);
+  if (options.GiF2PNGItem) SwitchToPng(image.SRC);
   WriteAttribute(out, "SRC", NormalizeLink(image.SRC));
   if (!image.ALT.starts_with("{short")) WriteAttribute(out, "ALT", image.ALT);
   WriteAttribute(out, "TITLE", image.TITLE);

@@ -11,7 +11,6 @@
 #include "rewrite/navigation_bars.h"
 #include "rewrite/page_rewrite.h"
 #include "rewrite/table_handler.h"
-#include "shell/options.h"
 
 namespace check_html {
 namespace {
@@ -83,7 +82,7 @@ void NoFrames(PageRewrite& page) {
 }
 
 void Html(PageRewrite& page) {
-  page.writer.WriteText(Set_to_English ? kEnglishDoctype : kGermanDoctype);
+  page.writer.WriteText(page.run.Opts.Set_to_English ? kEnglishDoctype : kGermanDoctype);
 }
 
 void Math(PageRewrite& page) { page.writer.WriteLine(page.text + Bracketed(page.tag)); }
@@ -117,7 +116,7 @@ void EndMath(PageRewrite& page) { page.writer.WriteRaw(page.text + Bracketed(pag
 
 void EndHead(PageRewrite& page) {
   page.writer.WriteText(page.text);
-  page.writer.WriteOwnLine(tex_html ? kTexScriptLine : kPageScriptLine);
+  page.writer.WriteOwnLine(page.run.Opts.tex_html ? kTexScriptLine : kPageScriptLine);
   page.writer.WriteText(Bracketed(page.tag));
 }
 
@@ -128,7 +127,7 @@ void EndTitle(PageRewrite& page) {
 }
 
 void AnyOther(PageRewrite& page) {
-  StripIndexCommands(page.text);
+  StripIndexCommands(page.run.Opts, page.text);
   page.writer.WriteText(page.text + Bracketed(page.tag));
 }
 
@@ -188,7 +187,7 @@ void RunMainPass(PageRewrite& page) {
   while (!page.reader.AtPageEnd() && page.Reading) {
     if (!page.reader.ReadTag(page.text, page.tag)) {
       // The page ended inside a text run: only that text is left, the last tag was handled.
-      StripIndexCommands(page.text);
+      StripIndexCommands(page.run.Opts, page.text);
       page.writer.WriteText(page.text);
       return;
     }

@@ -8,7 +8,7 @@
 #include "html/text_scan.h"
 #include "platform/file_error.h"
 #include "platform/file_system.h"
-#include "shell/html_thread.h"
+#include "run/run_context.h"
 
 namespace check_html {
 namespace {
@@ -46,7 +46,7 @@ size_t FindSection(std::string_view text, std::string_view base) {
 
 // A missing or unreadable file ends the run before any page is rewritten. An empty one keeps
 // every page's MathML, which would otherwise be replaced by nothing.
-void OpenMathFile(THTML_Thread& run) {
+void OpenMathFile(RunContext& run) {
   const std::string path = run.SaveDir + std::string(kMathFileBehindSaveDir);
   std::string bytes;
   switch (run.Files().ReadFile(path, bytes)) {
@@ -63,12 +63,12 @@ void OpenMathFile(THTML_Thread& run) {
   run.Reader.SetMathText(std::move(bytes));
 }
 
-void SeekMathPage(THTML_Thread& run, const std::string& source_name) {
+void SeekMathPage(RunContext& run, const std::string& source_name) {
   const size_t section = FindSection(run.Reader.MathText(), BaseNameOf(source_name));
   run.Reader.SetMathPos(section);
   run.Reader.SetMathPos2(section);
 }
 
-void CloseMathFile(THTML_Thread& run) { run.Reader.SetMathText(std::string()); }
+void CloseMathFile(RunContext& run) { run.Reader.SetMathText(std::string()); }
 
 }  // namespace check_html

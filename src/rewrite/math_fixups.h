@@ -7,18 +7,18 @@
 namespace check_html {
 
 struct PageRewrite;
-class THTML_Thread;
+class RunContext;
 
 // The formula file SaveDir + "\..\..\pdf_split\all_math.txt" is open from OpenMathFile to
 // CloseMathFile; the rewrite opens it before its loop over the pages, positions it at each
 // page's section, and closes it after the loop, also when the loop was stopped or ended by an
 // error. A file that cannot be read or holds nothing is logged once; the math elements then
 // keep their MathML.
-void OpenMathFile(THTML_Thread& run);
+void OpenMathFile(RunContext& run);
 // Positions both read positions at the end of the section header "!Y>" + base name + "<Y;" of
 // the page `source_name`; a page without a section reads only empty entries.
-void SeekMathPage(THTML_Thread& run, const std::string& source_name);
-void CloseMathFile(THTML_Thread& run);
+void SeekMathPage(RunContext& run, const std::string& source_name);
+void CloseMathFile(RunContext& run);
 
 // MathJax mode: writes `text` and replaces the math element that `tag` opens (read on up to its
 // closing tag) by the next entry of the kind of its place (the figure letter inside a figure,

@@ -2,13 +2,13 @@
 // that begins its line.
 #pragma once
 
-#include "shell/options.h"
+#include "run/options.h"
 
 namespace check_html {
 
 // The English text with Set_to_English on, the German one otherwise.
-inline const char* InLanguage(const char* english, const char* german) {
-  return Set_to_English ? english : german;
+inline const char* InLanguage(const Options& options, const char* english, const char* german) {
+  return options.Set_to_English ? english : german;
 }
 
 // Table form (TableBar and the bars built from its pieces).

@@ -3,8 +3,8 @@
 // table bar, footer) are shared with the generated pages that end in the same bar.
 //
 // Every piece is written as a line of its own (WriteLine) unless noted: a button line begins with
-// a template of button_templates.h, whose SRC completes the IMG tag that the line before opened.
-// Texts are English with Set_to_English on, German otherwise.
+// a template of button_templates.h (the run's forms), whose SRC completes the IMG tag that the
+// line before opened. Texts are English with Set_to_English on, German otherwise.
 #pragma once
 
 #include <string>
@@ -13,8 +13,8 @@
 namespace check_html {
 
 struct PageRewrite;
-class PageWriter;
-class THTML_Thread;
+class RunContext;
+struct Options;
 
 // Reads on to the end of the crosslinks div and sets ForwardTarget (first link) and BackTarget
 // (second link); writes nothing. With fewer than three links the back target becomes the site's
@@ -45,26 +45,26 @@ inline constexpr const char* kRuleLine = "<HR SIZE=\"3\" NOSHADE=\"NOSHADE\" COL
 enum class FrameForm { kParagraph, kTable };
 // The opening line of the frame button: a link to HomeLink whose click stores the page address
 // in the cookie UXLL (path /, SameSite=Lax) before the frame set opens; it ends with "<IMG".
-std::string FrameOpening(FrameForm form);
+std::string FrameOpening(const Options& options, FrameForm form);
 
-// The footer line with `project`, written as a line. Its author follows tex_html: converter pages
-// name Anvelt, hand-written pages Brisco.
-void WriteFooter(PageWriter& writer, std::string_view project);
+// The footer line with the run's project name, written to the run's writer as a line. Its author
+// follows tex_html: converter pages name Anvelt, hand-written pages Brisco.
+void WriteFooter(RunContext& run);
 
-// The table bar behind its rule line: table start, frame cell, back cell and the opening of the
-// forward cell with `back` and `forward` written as given.
-void WriteTableBarStart(PageWriter& writer, std::string_view back, std::string_view forward);
+// The table bar behind its rule line, on the run's writer: table start, frame cell, back cell
+// and the opening of the forward cell with `back` and `forward` written as given.
+void WriteTableBarStart(RunContext& run, std::string_view back, std::string_view forward);
 // The forward button that completes the forward cell; with `ends_table` it also closes the row
 // and the table.
-void WriteForwardButton(PageWriter& writer, bool ends_table);
+void WriteForwardButton(RunContext& run, bool ends_table);
 // The PDF cell that links `pdf_file` and closes the row and the table.
-void WritePdfCell(PageWriter& writer, std::string_view pdf_file);
+void WritePdfCell(RunContext& run, std::string_view pdf_file);
 
 // The table-form bar of a converter page, with its footer, two lines of two blanks, saved. A
 // forward link to a sub-page becomes the next section page; a back link to one becomes the
 // current section page on a sub-page (`is_sub_page`), else the previous one. The PDF cell is
 // written when the base name of `pdf_name` is a section or subsection name.
-void TableBar(THTML_Thread& run, std::string forward, std::string back, std::string pdf_name,
+void TableBar(RunContext& run, std::string forward, std::string back, std::string pdf_name,
               bool is_sub_page);
 
 }  // namespace check_html

@@ -10,7 +10,6 @@
 #include "rewrite/button_templates.h"
 #include "rewrite/nav_texts.h"
 #include "rewrite/page_rewrite.h"
-#include "shell/options.h"
 #include "site/link_functions.h"
 #include "site/report_page.h"
 #include "site/site_database.h"
@@ -24,29 +23,30 @@ bool NamesPage(const LinkNode& node, std::span<const std::string> files) {
 }
 
 // The frame button and index picture of the paragraph-form bars, behind the rule line.
-void WriteFrameParagraph(PageWriter& writer) {
-  writer.WriteOwnLine(kRuleLine);
-  writer.WriteLine(FrameOpening(FrameForm::kParagraph));
-  writer.WriteLine(IndexButton + InLanguage(kWithFrameEn, kWithFrameDe));
+void WriteFrameParagraph(RunContext& run) {
+  run.Writer.WriteOwnLine(kRuleLine);
+  run.Writer.WriteLine(FrameOpening(run.Opts, FrameForm::kParagraph));
+  run.Writer.WriteLine(ButtonsOf(run).Index + InLanguage(run.Opts, kWithFrameEn, kWithFrameDe));
 }
 
 // The bar of a converter sub-page: frame and PDF buttons and one go-to line leading to the tail
 // of the section page, titled with the first linking page inside it. When no linking page lies
 // inside it, the section page's name stands as the link text.
 void GoToBar(PageRewrite& page) {
-  THTML_Thread& run = page.run;
+  RunContext& run = page.run;
   PageWriter& writer = page.writer;
-  WriteFrameParagraph(writer);
+  const ButtonTemplates& buttons = ButtonsOf(run);
+  WriteFrameParagraph(run);
   std::string pdf_name = page.TargetName;
   if (PdfBaseName(pdf_name)) {
     writer.WriteLine("<A HREF=\"" + pdf_name + ".pdf\"><IMG");
-    writer.WriteLine(PdfButton + InLanguage(kAsPdfEn, kAsPdfDe) + " </P>");
+    writer.WriteLine(buttons.Pdf + InLanguage(run.Opts, kAsPdfEn, kAsPdfDe) + " </P>");
   } else {
     writer.WriteLine("</P>");
   }
   writer.WriteLine("<P><A id=\"go_for_ward\" HREF=\"" + run.SectionPage + "#tail" +
                    run.SectionPage + "\"><IMG");
-  writer.WriteLine(GoToButton + InLanguage(kGoToEn, kGoToDe));
+  writer.WriteLine(buttons.GoTo + InLanguage(run.Opts, kGoToEn, kGoToDe));
   writer.WriteLine(std::string(" ") + kGoToSize);
   const SiteDatabase& base = *run.Database;
   std::string title = run.SectionPage;
@@ -59,7 +59,7 @@ void GoToBar(PageRewrite& page) {
     }
   }
   writer.WriteLine(title + " </A></P>");
-  WriteFooter(writer, run.SaveProjectname);
+  WriteFooter(run);
   writer.SaveOutput();
 }
 
@@ -68,12 +68,13 @@ void GoToBar(PageRewrite& page) {
 void SubFolderBar(PageRewrite& page) {
   const SiteDatabase& base = *page.run.Database;
   PageWriter& writer = page.writer;
-  WriteFrameParagraph(writer);
+  const ButtonTemplates& buttons = ButtonsOf(page.run);
+  WriteFrameParagraph(page.run);
   std::string pdf_file = SlashToBack(base.Files()[static_cast<size_t>(page.FileIndex)]);
   pdf_file.erase(0, pdf_file.find_last_of("\\:") + 1);  // npos + 1 keeps the whole name
   pdf_file.resize(pdf_file.size() < 4 ? 0 : pdf_file.size() - 4);
   writer.WriteLine("<A HREF=\"" + pdf_file + "pdf\"><IMG");
-  writer.WriteLine(PdfButton + kAsPdfEn + "</P>");
+  writer.WriteLine(buttons.Pdf + kAsPdfEn + "</P>");
   bool first = true;
   for (const LinkNode& node : base.FileRecords()[static_cast<size_t>(page.FileIndex)].LinkedFrom) {
     if (!NamesPage(node, base.Files())) continue;
@@ -83,7 +84,7 @@ void SubFolderBar(PageRewrite& page) {
     const std::string href = RelativePath(base.Files()[index], page.SourceName) + anchor;
     writer.WriteLine((first ? "<P><A id=\"go_for_ward\" HREF=\"" : "<P><A HREF=\"") + href +
                      "\"><IMG");
-    writer.WriteLine(GoToButton + InLanguage(kGoToEn, kGoToDe));
+    writer.WriteLine(buttons.GoTo + InLanguage(page.run.Opts, kGoToEn, kGoToDe));
     writer.WriteLine(kGoToSize);
     writer.WriteLine(base.Titles()[index] + " </A></P>");
     first = false;
@@ -108,7 +109,7 @@ void HandWrittenPageEnd(PageRewrite& page) {
   if (page.InNoFrames) {
     writer.WriteLine("</BODY></NOFRAMES></HTML>");
   } else if (page.BodyEnded && page.InSubFolder) {
-    writer.WriteOwnLine(ReportFooterLine(page.run.SaveProjectname));
+    writer.WriteOwnLine(ReportFooterLine(page.run.Opts, page.run.SaveProjectname));
   } else if (page.BodyEnded) {
     writer.WriteOwnLine("</BODY></HTML>");
   } else {
@@ -122,7 +123,7 @@ void HandWrittenPageEnd(PageRewrite& page) {
 }  // namespace
 
 void EndOfPage(PageRewrite& page) {
-  if (tex_html) {
+  if (page.run.Opts.tex_html) {
     ConverterPageEnd(page);
   } else {
     HandWrittenPageEnd(page);

@@ -7,15 +7,15 @@
 
 #include "html/page_reader.h"
 #include "html/page_writer.h"
-#include "shell/html_thread.h"
+#include "run/run_context.h"
 
 namespace check_html {
 
 struct PageRewrite {
-  explicit PageRewrite(THTML_Thread& thread)
-      : run(thread), reader(thread.Reader), writer(thread.Writer) {}
+  explicit PageRewrite(RunContext& context)
+      : run(context), reader(context.Reader), writer(context.Writer) {}
 
-  THTML_Thread& run;
+  RunContext& run;
   PageReader& reader;
   PageWriter& writer;
 

@@ -1,5 +1,7 @@
 // The rewrite pass: every page the crawl found is rewritten once by CleanFile, pages named
 // ".htm" moving to ".html" on the way.
+#include "rewrite/rewrite_all_pages.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,8 +12,7 @@
 #include "platform/file_system.h"
 #include "rewrite/clean_file.h"
 #include "rewrite/math_fixups.h"
-#include "shell/html_thread.h"
-#include "shell/options.h"
+#include "run/run_context.h"
 #include "site/page_lists.h"
 #include "site/site_database.h"
 
@@ -64,7 +65,7 @@ bool InChapterSubFolder(std::string_view path) {
 // Closes the formula file when the loop ends, also after a stop or an error.
 class MathFileScope {
  public:
-  MathFileScope(THTML_Thread& run, bool open) : run_(run), open_(open) {
+  MathFileScope(RunContext& run, bool open) : run_(run), open_(open) {
     if (open_) OpenMathFile(run_);
   }
   ~MathFileScope() {
@@ -74,7 +75,7 @@ class MathFileScope {
   MathFileScope& operator=(const MathFileScope&) = delete;
 
  private:
-  THTML_Thread& run_;
+  RunContext& run_;
   bool open_;
 };
 
@@ -130,41 +131,45 @@ class ExpectedWrites {
 
 }  // namespace
 
-void THTML_Thread::RewriteAllPages() {
-  CleanedList.Reset(SaveProjectname);
-  SetRootPrefix(RootPrefixOf(BackboneList.Get(1)));
-  const std::string root_prefix = RootPrefix();
-  const bool with_math_file = tex_html && for_mathjax;
-  MathFileScope math_file(*this, with_math_file);
+void RewriteAllPages(RunContext& run) {
+  PageLists& lists = run.Lists;
+  lists.CleanedList.Reset(run.SaveProjectname);
+  lists.SetRootPrefix(RootPrefixOf(lists.BackboneList.Get(1)));
+  const std::string root_prefix = lists.RootPrefix();
+  const bool tex_html = run.Opts.tex_html;
+  const bool with_math_file = tex_html && run.Opts.for_mathjax;
+  MathFileScope math_file(run, with_math_file);
   // A page listed under two entries (x.htm and x.html, twice after the crawl's extension
   // switch, or by a path through a symbolic link) is rewritten once: a second rewrite would
   // replace the backup of its old text.
   std::unordered_set<std::string> rewritten;
 
-  SiteDatabase& db = *Database;
-  ExpectedWrites expected(Files(), db, BindNoBack, root_prefix);
+  SiteDatabase& db = *run.Database;
+  FileSystem& files = run.Files();
+  ExpectedWrites expected(files, db, run.BindNoBack, root_prefix);
   for (int32_t i = 1; i <= db.FileCount(); ++i) {
-    if (Stopped()) return;
-    std::optional<PagePlan> plan = PlanPage(db, static_cast<size_t>(i), BindNoBack, root_prefix);
+    if (run.Stopped()) return;
+    std::optional<PagePlan> plan =
+        PlanPage(db, static_cast<size_t>(i), run.BindNoBack, root_prefix);
     if (!plan) continue;
     const std::string& source = plan->source;
     const std::string& target = plan->target;
-    if (rewritten.contains(Files().FileIdentity(target))) {
+    if (rewritten.contains(files.FileIdentity(target))) {
       if (source != target) db.ReplaceFile(i, target);  // the page was moved already
       continue;
     }
     // Moving onto a name that another file holds would overwrite that page. Converter mode
     // leaves the source in place and writes the target from it, every run anew.
-    if (source != target && !tex_html && Files().Exists(target)) {
-      LogLine("!!!" + std::string(kMoveBlockedText) + source);
+    if (source != target && !tex_html && files.Exists(target)) {
+      run.LogLine("!!!" + std::string(kMoveBlockedText) + source);
       continue;
     }
     if (source != target) db.ReplaceFile(i, target);
     // Every rewritten page reads its own section of the formula file.
-    if (with_math_file) SeekMathPage(*this, source);
-    if (CleanFile(*this, source, target, i, plan->in_sub_folder)) {
+    if (with_math_file) SeekMathPage(run, source);
+    if (CleanFile(run, source, target, i, plan->in_sub_folder)) {
       // Taken now: the written page is a new file.
-      rewritten.insert(Files().FileIdentity(target));
+      rewritten.insert(files.FileIdentity(target));
     } else if (source != target) {
       db.ReplaceFile(i, source);  // left alone: it keeps its name
     }

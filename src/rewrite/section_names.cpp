@@ -7,7 +7,7 @@
 #include "platform/case_map.h"
 #include "rewrite/navigation_bars.h"
 #include "rewrite/page_rewrite.h"
-#include "shell/html_thread.h"
+#include "run/run_context.h"
 
 namespace check_html {
 namespace {
@@ -58,7 +58,7 @@ std::string FileNamePart(std::string_view name) {
   return std::string(name.substr(slash + 1));
 }
 
-void MoveSectionFields(THTML_Thread& run, std::string_view source_name) {
+void MoveSectionFields(RunContext& run, std::string_view source_name) {
   const std::ptrdiff_t d = DotPosition(source_name);
   // The number has one, two or three characters; the first pattern that matches decides.
   for (std::ptrdiff_t width = 1; width <= 3; ++width) {

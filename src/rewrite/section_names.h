@@ -8,7 +8,7 @@
 namespace check_html {
 
 struct PageRewrite;
-class THTML_Thread;
+class RunContext;
 
 // Sets IsLi1Page, IsSubPage, BakName and PdfBase of `page` from its SourceName, and moves the
 // run's section fields when the page's section number is higher than any seen in this run.
@@ -18,7 +18,7 @@ void SetPageNames(PageRewrite& page);
 // extension's dot; a number that does not convert counts as 0. When its number is above the
 // run's SectionNo, SectionPage, NextSectionPage and PrevSectionPage name this page and its two
 // neighbours (file names only) and SectionNo becomes the number.
-void MoveSectionFields(THTML_Thread& run, std::string_view source_name);
+void MoveSectionFields(RunContext& run, std::string_view source_name);
 
 // The text after the last "/"; a name whose only "/" is its first character stays whole.
 std::string FileNamePart(std::string_view name);

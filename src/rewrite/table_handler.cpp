@@ -12,7 +12,6 @@
 #include "rewrite/anchor_handler.h"
 #include "rewrite/image_handler.h"
 #include "rewrite/page_rewrite.h"
-#include "shell/options.h"
 
 namespace check_html {
 namespace {
@@ -118,7 +117,7 @@ bool TableRewrite::NestedTable() {
 bool TableRewrite::RowStart() {
   out_.WriteText(text_);
   CloseOpenRow();
-  if (tex_html && tag_.size() >= 3 &&
+  if (page_.run.Opts.tex_html && tag_.size() >= 3 &&
       EqualNoCase(GetAttribute("style", tag_), "vertical-align:baseline;")) {
     SetAttribute("style", "vertical-align:top;", tag_);
   }

@@ -6,7 +6,6 @@
 #include "rewrite/main_pass_dispatch.h"
 #include "rewrite/math_fixups.h"
 #include "rewrite/page_rewrite.h"
-#include "shell/options.h"
 
 namespace check_html {
 namespace {
@@ -25,7 +24,7 @@ void RuleTag(PageRewrite& page) {
 }
 
 void MathTag(PageRewrite& page) {
-  if (for_mathjax) {
+  if (page.run.Opts.for_mathjax) {
     ReplaceFormula(page, page.text, page.tag);
   } else {
     NormalizeMathML(page, page.text, page.tag);

@@ -3,7 +3,6 @@
 #include <ctime>
 #include <optional>
 
-#include "shell/options.h"
 
 namespace check_html {
 namespace {
@@ -68,9 +67,9 @@ std::string TodayDateText() {
   return ShortDateText(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
-bool SetTodayFromDateText(std::string_view text) {
+bool SetTodayFromDateText(Options& options, std::string_view text) {
   std::optional<int32_t> number = ReadDayNumber(text);
-  TodayNumber = number.value_or(0);
+  options.TodayNumber = number.value_or(0);
   return number.has_value();
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "run/options.h"
+
 namespace check_html {
 
 // Reads dd.mm.yy from characters 1-2, 4-5 and 7-8 of `text`, each a whole number. Returns 0
@@ -20,6 +22,6 @@ std::string ShortDateText(int year, int month, int day);
 std::string TodayDateText();
 
 // Sets TodayNumber from a date text (0 when it cannot be read) and returns whether it could.
-bool SetTodayFromDateText(std::string_view text);
+bool SetTodayFromDateText(Options& options, std::string_view text);
 
 }  // namespace check_html

@@ -4,22 +4,26 @@
 #include <exception>
 #include <utility>
 
+#include "lists/chapter_contents.h"
+#include "lists/index_list.h"
+#include "lists/latex_index.h"
+#include "lists/news_list.h"
+#include "lists/term_lists.h"
+#include "maint/gif_to_png.h"
+#include "maint/page_list_update.h"
+#include "maint/special_copy.h"
+#include "maint/table_repair.h"
 #include "platform/file_error.h"
-#include "rewrite/button_templates.h"
-#include "shell/options.h"
+#include "rewrite/rewrite_all_pages.h"
 #include "shell/start_file.h"
+#include "site/link_check_reports.h"
 #include "site/page_lists.h"
 #include "site/site_database.h"
+#include "site/tree_crawl.h"
 
 namespace check_html {
-namespace {
 
-constexpr size_t kStatusWidth = 255;
-
-}  // namespace
-
-THTML_Thread::THTML_Thread(RunFrontEnd& front_end, FileSystem& files)
-    : Reader(files), Writer(files), front_end_(front_end), files_(files) {}
+THTML_Thread::THTML_Thread(const RunEnvironment& environment) : context_(environment) {}
 
 THTML_Thread::~THTML_Thread() {
   RequestStop();
@@ -31,16 +35,8 @@ void THTML_Thread::Start() {
   thread_ = std::jthread([this] { Execute(); });
 }
 
-void THTML_Thread::RequestStop() { stop_source_.request_stop(); }
-
 void THTML_Thread::Wait() {
   if (thread_.joinable()) thread_.join();
-}
-
-void THTML_Thread::LogLine(const std::string& text) { front_end_.LogLine(text); }
-
-void THTML_Thread::ShowStatus(const std::string& text) {
-  front_end_.ShowStatus(text.substr(0, kStatusWidth));
 }
 
 // An error raised by a pass ends the run here instead of ending the program: the steps after
@@ -58,71 +54,75 @@ void THTML_Thread::Execute() {
 }
 
 void THTML_Thread::RunSteps() {
+  RunContext& run = context_;
+  const Options& options = run.Opts;
   // Both ways: a run with PNG buttons after one with GIF buttons in the same session.
-  if (UsePngButtons) {
-    UsePngButtonForms();
-  } else {
-    UseGifButtons();
-  }
-  RefList.assign(1, SiteFolderOf(StartFile));
-  SectionNo = 0;
-  SectionPage.clear();
+  run.PngButtons = options.UsePngButtons;
+  run.RefList.assign(1, SiteFolderOf(run.StartFile));
+  run.SectionNo = 0;
+  run.SectionPage.clear();
   IsRunning = true;
-  front_end_.SetButtonCaption(kStopCaption);
+  run.FrontEnd().SetButtonCaption(kStopCaption);
 
   pass_times_.clear();
-  if (BindBack && !CheckOnly) RunPass("BuildChapterContents", [this] { BuildChapterContents(StartFile); });
-  Database = std::make_unique<SiteDatabase>();
-  if (CheckOnly) {
+  if (run.BindBack && !run.CheckOnly) {
+    RunPass("BuildChapterContents", [this] { BuildChapterContents(context_.StartFile); });
+  }
+  AllocateDatabase();
+  if (run.CheckOnly) {
     RunLinkCheck();
   } else {
     RunPasses();
-    if (GiF2PNGItem) RunPass("ConvertGifs", [this] { ConvertGifs(); }, true);
-    RunPass("UpdatePageLists", [this] { SynchronizeCall([this] { UpdatePageLists(); }); }, true);
-    if (DoSpecialItem) RunPass("CopySpecial", [this] { CopySpecial(); });
+    if (options.GiF2PNGItem) RunPass("ConvertGifs", [this] { ConvertGifs(); }, true);
+    RunPass("UpdatePageLists", [this] { context_.Synchronize([this] { UpdatePageLists(); }); },
+            true);
+    if (options.DoSpecialItem) RunPass("CopySpecial", [this] { CopySpecial(); });
   }
-  RefList = {};
-  RunPass("ReleaseDatabase", [this] { Database.reset(); }, true);
-  ShowStatus(ListFull ? kIdleListFullStatus : kIdleStatus);
-  if (!CheckOnly && !tex_html && DoNice_Item) {
+  run.RefList = {};
+  RunPass("ReleaseDatabase", [this] { ReleaseDatabase(); }, true);
+  run.ShowStatus(run.Lists.ListFull ? kIdleListFullStatus : kIdleStatus);
+  if (!run.CheckOnly && !options.tex_html && options.DoNice_Item) {
     RunPass("RepairTables", [this] { RepairCleanedPages(); }, true);
   }
-  ShowStatus(kIdleStatus);
+  run.ShowStatus(kIdleStatus);
   IsRunning = false;
-  front_end_.SetButtonCaption(kStartCaption);
+  run.FrontEnd().SetButtonCaption(kStartCaption);
 }
 
 // The passes over the site database, each skipped once the stop request is set. Their order
 // matters: the index list releases the anchor chain that the list passes before it read.
 void THTML_Thread::RunPasses() {
-  RunPass("CrawlTree", [this] { CrawlTree(StartFile); });
-  RunPass("WriteCrossCheck", [this] { WriteCrossCheck(ReportPath(CheckFile)); });
+  const RunContext& run = context_;
+  RunPass("CrawlTree", [this] { CrawlTree(context_.StartFile); });
+  RunPass("WriteCrossCheck", [this] { WriteCrossCheck(context_.ReportPath(context_.CheckFile)); });
   RunPass("RewriteAllPages", [this] { RewriteAllPages(); });
-  RunPass("WriteAbbrevList", [this] { WriteAbbrevList(ReportPath(AbkFile)); });
-  RunPass("WriteTranslList", [this] { WriteTranslList(ReportPath(TranslFile)); });
-  RunPass("WriteNameList", [this] { WriteNameList(ReportPath(NameFile)); });
-  RunPass("WriteNewsList", [this] { WriteNewsList(ReportPath("overview_main.html"), true); });
-  RunPass("WriteNewsList", [this] { WriteNewsList(ReportPath(NewFile), false); });
-  if (!BindNoBack && !BindBack && !tex_html) {
-    RunPass("WriteLanguageIndex",
-            [this] { WriteLanguageIndex(ReportPath(IndexFile), "_en", "_ge", false); });
-    RunPass("WriteLanguageIndex",
-            [this] { WriteLanguageIndex(ReportPath(IndexFile), "_en", "_en", true); });
+  RunPass("WriteAbbrevList", [this] { WriteAbbrevList(context_.ReportPath(context_.AbkFile)); });
+  RunPass("WriteTranslList", [this] { WriteTranslList(context_.ReportPath(context_.TranslFile)); });
+  RunPass("WriteNameList", [this] { WriteNameList(context_.ReportPath(context_.NameFile)); });
+  RunPass("WriteNewsList",
+          [this] { WriteNewsList(context_.ReportPath("overview_main.html"), true); });
+  RunPass("WriteNewsList", [this] { WriteNewsList(context_.ReportPath(context_.NewFile), false); });
+  if (!run.BindNoBack && !run.BindBack && !run.Opts.tex_html) {
+    const std::string index = run.ReportPath(run.IndexFile);
+    RunPass("WriteLanguageIndex", [this, &index] { WriteLanguageIndex(index, "_en", "_ge", false); });
+    RunPass("WriteLanguageIndex", [this, &index] { WriteLanguageIndex(index, "_en", "_en", true); });
   }
-  if (!tex_html) RunPass("WriteIndexList", [this] { WriteIndexList(ReportPath(IndexFile)); });
-  RunPass("WriteFailures", [this] { WriteFailures(ReportPath(BadFile)); });
-  RunPass("WriteUnreferenced", [this] { WriteUnreferenced(ReportPath(DumFile)); });
+  if (!run.Opts.tex_html) {
+    RunPass("WriteIndexList", [this] { WriteIndexList(context_.ReportPath(context_.IndexFile)); });
+  }
+  RunPass("WriteFailures", [this] { WriteFailures(context_.ReportPath(context_.BadFile)); });
+  RunPass("WriteUnreferenced", [this] { WriteUnreferenced(context_.ReportPath(context_.DumFile)); });
   RunPass("WriteLatexIndex", [this] { WriteLatexIndex(); });
   RunPass("WriteRefList",
-          [this] { WriteRefList(SaveDir + "\\..\\..\\pdf_split\\RefList.txt"); });
+          [this] { WriteRefList(context_.SaveDir + "\\..\\..\\pdf_split\\RefList.txt"); });
 }
 
 // The passes of a link check that changes nothing.
 void THTML_Thread::RunLinkCheck() {
-  RunPass("CrawlTree", [this] { CrawlTree(StartFile); });
-  RunPass("WriteCrossCheck", [this] { WriteCrossCheck(ReportPath(CheckFile)); });
-  RunPass("WriteFailures", [this] { WriteFailures(ReportPath(BadFile)); });
-  RunPass("WriteUnreferenced", [this] { WriteUnreferenced(ReportPath(DumFile)); });
+  RunPass("CrawlTree", [this] { CrawlTree(context_.StartFile); });
+  RunPass("WriteCrossCheck", [this] { WriteCrossCheck(context_.ReportPath(context_.CheckFile)); });
+  RunPass("WriteFailures", [this] { WriteFailures(context_.ReportPath(context_.BadFile)); });
+  RunPass("WriteUnreferenced", [this] { WriteUnreferenced(context_.ReportPath(context_.DumFile)); });
 }
 
 void THTML_Thread::RunPass(const char* name, const std::function<void()>& pass, bool always) {
@@ -135,34 +135,74 @@ void THTML_Thread::RunPass(const char* name, const std::function<void()>& pass, 
 
 // Table repair walks the pages that the rewrite cleaned, entries 1 to the count, in order.
 void THTML_Thread::RepairCleanedPages() {
-  std::vector<std::string> pages = CleanedList.Snapshot();
+  std::vector<std::string> pages = context_.Lists.CleanedList.Snapshot();
   for (size_t i = 1; i < pages.size(); ++i) RepairTables(pages[i]);
 }
 
-void THTML_Thread::SynchronizeCall(const std::function<void()>& call) {
-  std::exception_ptr error;
-  front_end_.Synchronize([&call, &error] {
-    try {
-      call();
-    } catch (...) {
-      error = std::current_exception();
-    }
-  });
-  if (error) std::rethrow_exception(error);
+void THTML_Thread::AllocateDatabase() {
+  database_ = std::make_unique<SiteDatabase>();
+  context_.Database = database_.get();
+}
+
+void THTML_Thread::ReleaseDatabase() {
+  context_.Database = nullptr;
+  database_.reset();
 }
 
 void THTML_Thread::EndAfterError(const std::string& text, const std::string& path) {
   error_text_ = text;
-  LogLine("!!!" + text + (path.empty() ? "" : ": " + path));
-  ShowStatus(text);
-  RefList = {};
-  Database.reset();
+  context_.LogLine("!!!" + text + (path.empty() ? "" : ": " + path));
+  context_.ShowStatus(text);
+  context_.RefList = {};
+  ReleaseDatabase();
   IsRunning = false;
-  front_end_.SetButtonCaption(kStartCaption);
+  context_.FrontEnd().SetButtonCaption(kStartCaption);
 }
 
-std::string THTML_Thread::ReportPath(const std::string& file_name) const {
-  return SaveDir + "\\" + file_name;
+void THTML_Thread::BuildChapterContents(const std::string& start_file) {
+  check_html::BuildChapterContents(context_, start_file);
+}
+void THTML_Thread::CrawlTree(const std::string& start_file) {
+  check_html::CrawlTree(context_, start_file);
+}
+void THTML_Thread::WriteCrossCheck(const std::string& path) {
+  check_html::WriteCrossCheck(context_, path);
+}
+void THTML_Thread::RewriteAllPages() { check_html::RewriteAllPages(context_); }
+void THTML_Thread::WriteAbbrevList(const std::string& path) {
+  check_html::WriteAbbrevList(context_, path);
+}
+void THTML_Thread::WriteTranslList(const std::string& path) {
+  check_html::WriteTranslList(context_, path);
+}
+void THTML_Thread::WriteNameList(const std::string& path) {
+  check_html::WriteNameList(context_, path);
+}
+void THTML_Thread::WriteNewsList(const std::string& path, bool with_scripts) {
+  check_html::WriteNewsList(context_, path, with_scripts);
+}
+void THTML_Thread::WriteLanguageIndex(const std::string& path, const std::string& marker,
+                                      const std::string& suffix, bool wanted) {
+  check_html::WriteLanguageIndex(context_, path, marker, suffix, wanted);
+}
+void THTML_Thread::WriteIndexList(const std::string& path) {
+  check_html::WriteIndexList(context_, path);
+}
+void THTML_Thread::WriteFailures(const std::string& path) {
+  check_html::WriteFailures(context_, path);
+}
+void THTML_Thread::WriteUnreferenced(const std::string& path) {
+  check_html::WriteUnreferenced(context_, path);
+}
+void THTML_Thread::WriteLatexIndex() { check_html::WriteLatexIndex(context_); }
+void THTML_Thread::WriteRefList(const std::string& path) {
+  check_html::WriteRefList(context_, path);
+}
+void THTML_Thread::ConvertGifs() { check_html::ConvertGifs(context_); }
+void THTML_Thread::UpdatePageLists() { check_html::UpdatePageLists(context_); }
+void THTML_Thread::CopySpecial() { check_html::CopySpecial(context_); }
+void THTML_Thread::RepairTables(const std::string& page) {
+  check_html::RepairTables(context_, page);
 }
 
 }  // namespace check_html

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "shell/options.h"
 
 namespace check_html {
 namespace {
@@ -57,7 +56,7 @@ void ReadFlag(const std::string& line, std::atomic<bool>& flag) {
 
 }  // namespace
 
-void ReadLegacySettings(std::string_view text, Settings& settings) {
+void ReadLegacySettings(std::string_view text, Settings& settings, Options& options) {
   std::vector<std::string> line = SplitLines(text);
   // line[n - 1] holds line n of the file.
   settings.StartDir = line[0];
@@ -66,14 +65,14 @@ void ReadLegacySettings(std::string_view text, Settings& settings) {
   settings.SavePrefix = line[3];
   ReadFlag(line[4], settings.BindBack);
   ReadFlag(line[5], settings.BindNoBack);
-  ReadFlag(line[6], BakClear);
-  ReadFlag(line[8], Set_to_English);
-  ReadFlag(line[11], Clear_Anc);
-  if (std::optional<int32_t> days = WholeNumber(line[12])) Old_Days = *days;
-  ReadFlag(line[13], Look_For_SubPath);
-  ReadFlag(line[17], for_mathjax);
+  ReadFlag(line[6], options.BakClear);
+  ReadFlag(line[8], options.Set_to_English);
+  ReadFlag(line[11], options.Clear_Anc);
+  if (std::optional<int32_t> days = WholeNumber(line[12])) options.Old_Days = *days;
+  ReadFlag(line[13], options.Look_For_SubPath);
+  ReadFlag(line[17], options.for_mathjax);
   settings.SaveProjectname = line[18];
-  ReadFlag(line[20], tex_html);
+  ReadFlag(line[20], options.tex_html);
 }
 
 }  // namespace check_html

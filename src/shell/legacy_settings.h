@@ -7,12 +7,13 @@
 
 #include <string_view>
 
+#include "run/options.h"
 #include "shell/settings.h"
 
 namespace check_html {
 
-// Applies the file's values to `settings` and the option flags. A flag or number line that is
-// not a whole number leaves its value as it was.
-void ReadLegacySettings(std::string_view text, Settings& settings);
+// Applies the file's values to `settings` and `options`. A flag or number line that is not a
+// whole number leaves its value as it was.
+void ReadLegacySettings(std::string_view text, Settings& settings, Options& options);
 
 }  // namespace check_html

@@ -4,7 +4,6 @@
 #include "platform/ini_file.h"
 #include "platform/path_parts.h"
 #include "shell/legacy_settings.h"
-#include "shell/options.h"
 #include "shell/start_file.h"
 
 namespace check_html {
@@ -17,24 +16,24 @@ void ReadOption(const IniFile& ini, const char* key, std::atomic<bool>& flag, bo
   flag = ini.ReadBool(kOptions, key, missing);
 }
 
-void ReadIniSettings(const IniFile& ini, Settings& settings) {
+void ReadIniSettings(const IniFile& ini, Settings& settings, Options& options) {
   settings.StartDir = ini.ReadString(kFileInfo, "StartDir", "");
-  SpecialDir = ini.ReadString(kFileInfo, "SpecialDir", SpecialDir);
-  ConverterPath = ini.ReadString(kFileInfo, "Converter", ConverterPath);
+  options.SpecialDir = ini.ReadString(kFileInfo, "SpecialDir", options.SpecialDir);
+  options.ConverterPath = ini.ReadString(kFileInfo, "Converter", options.ConverterPath);
   settings.StartFile = ini.ReadString(kFileInfo, "StartFile", "");
   settings.SaveDir = settings.ProgramDir;
   settings.SavePrefix = ini.ReadString(kFileInfo, "SavePrefix", kDefaultPrefix);
   settings.SaveProjectname =
       ini.ReadString(kFileInfo, "SaveProjectname", kStoredDefaultProjectName);
-  Old_Days = ini.ReadInteger(kFileInfo, "Old_Days", kDefaultOldDays);
+  options.Old_Days = ini.ReadInteger(kFileInfo, "Old_Days", kDefaultOldDays);
 
-  ReadOption(ini, "Set_to_English", Set_to_English, true);
-  ReadOption(ini, "tex_html", tex_html, tex_html);
-  ReadOption(ini, "for_mathjax", for_mathjax, for_mathjax);
-  ReadOption(ini, "BakClear", BakClear, true);
-  ReadOption(ini, "Look_For_SubPath", Look_For_SubPath, Look_For_SubPath);
-  ReadOption(ini, "xxx_mathjax", xxx_mathjax, xxx_mathjax);
-  ReadOption(ini, "Clear_Anc", Clear_Anc, Clear_Anc);
+  ReadOption(ini, "Set_to_English", options.Set_to_English, true);
+  ReadOption(ini, "tex_html", options.tex_html, options.tex_html);
+  ReadOption(ini, "for_mathjax", options.for_mathjax, options.for_mathjax);
+  ReadOption(ini, "BakClear", options.BakClear, true);
+  ReadOption(ini, "Look_For_SubPath", options.Look_For_SubPath, options.Look_For_SubPath);
+  ReadOption(ini, "xxx_mathjax", options.xxx_mathjax, options.xxx_mathjax);
+  ReadOption(ini, "Clear_Anc", options.Clear_Anc, options.Clear_Anc);
   settings.BindBack = ini.ReadBool(kOptions, "Bind_Back", settings.BindBack);
   settings.BindNoBack = ini.ReadBool(kOptions, "Bind_NoBack", settings.BindNoBack);
 }
@@ -52,21 +51,22 @@ void DropForeignStartFile(const FileSystem& files, Settings& settings) {
 
 }  // namespace
 
-Settings ReadStoredSettings(const FileSystem& files, std::string_view program_dir) {
+Settings ReadStoredSettings(const FileSystem& files, std::string_view program_dir,
+                            Options& options) {
   Settings settings;
   settings.ProgramDir = LowerCase(program_dir);
   settings.StartDir = settings.ProgramDir;
   settings.SaveDir = settings.ProgramDir;
-  if (SpecialDir.empty()) SpecialDir = JoinPath(settings.ProgramDir, "special");
+  if (options.SpecialDir.empty()) options.SpecialDir = JoinPath(settings.ProgramDir, "special");
 
   IniFile ini;
   std::string legacy;
   if (ini.Load(files, JoinPath(settings.ProgramDir, kSettingsFileName))) {
-    ReadIniSettings(ini, settings);
+    ReadIniSettings(ini, settings, options);
     DropForeignStartFile(files, settings);
   } else if (files.ReadFile(JoinPath(settings.ProgramDir, kLegacySettingsFileName), legacy) ==
              FileStatus::kOk) {
-    ReadLegacySettings(legacy, settings);
+    ReadLegacySettings(legacy, settings, options);
     DropForeignStartFile(files, settings);
   }
 
@@ -79,25 +79,25 @@ Settings ReadStoredSettings(const FileSystem& files, std::string_view program_di
 }
 
 // In TeX mode the chapter structure comes from the converter: no binding, GIF buttons.
-void DeriveFromTexMode(Settings& settings) {
-  if (tex_html) {
+void DeriveFromTexMode(Settings& settings, Options& options) {
+  if (options.tex_html) {
     settings.BindBack = false;
     settings.BindNoBack = false;
     settings.BindBoxesVisible = false;
-    UsePngButtons = false;
+    options.UsePngButtons = false;
   } else {
     settings.BindBoxesVisible = true;
-    UsePngButtons = true;
+    options.UsePngButtons = true;
   }
 }
 
-Settings ReadSettings(const FileSystem& files, std::string_view program_dir) {
-  Settings settings = ReadStoredSettings(files, program_dir);
-  DeriveFromTexMode(settings);
+Settings ReadSettings(const FileSystem& files, std::string_view program_dir, Options& options) {
+  Settings settings = ReadStoredSettings(files, program_dir, options);
+  DeriveFromTexMode(settings, options);
   return settings;
 }
 
-FileStatus WriteSettings(FileSystem& files, const Settings& settings) {
+FileStatus WriteSettings(FileSystem& files, const Settings& settings, const Options& options) {
   std::string path = JoinPath(settings.ProgramDir, kSettingsFileName);
   IniFile ini;
   ini.Load(files, path);
@@ -106,17 +106,17 @@ FileStatus WriteSettings(FileSystem& files, const Settings& settings) {
   ini.WriteString(kFileInfo, "SaveDir", settings.SaveDir);
   ini.WriteString(kFileInfo, "SavePrefix", settings.SavePrefix);
   ini.WriteString(kFileInfo, "SaveProjectname", settings.SaveProjectname);
-  ini.WriteInteger(kFileInfo, "Old_Days", Old_Days);
-  ini.WriteString(kFileInfo, "Converter", ConverterPath);
+  ini.WriteInteger(kFileInfo, "Old_Days", options.Old_Days);
+  ini.WriteString(kFileInfo, "Converter", options.ConverterPath);
   ini.WriteBool(kOptions, "Bind_Back", settings.BindBack);
   ini.WriteBool(kOptions, "Bind_NoBack", settings.BindNoBack);
-  ini.WriteBool(kOptions, "Set_to_English", Set_to_English);
-  ini.WriteBool(kOptions, "tex_html", tex_html);
-  ini.WriteBool(kOptions, "for_mathjax", for_mathjax);
-  ini.WriteBool(kOptions, "xxx_mathjax", xxx_mathjax);
-  ini.WriteBool(kOptions, "BakClear", BakClear);
-  ini.WriteBool(kOptions, "Look_For_SubPath", Look_For_SubPath);
-  ini.WriteBool(kOptions, "Clear_Anc", Clear_Anc);
+  ini.WriteBool(kOptions, "Set_to_English", options.Set_to_English);
+  ini.WriteBool(kOptions, "tex_html", options.tex_html);
+  ini.WriteBool(kOptions, "for_mathjax", options.for_mathjax);
+  ini.WriteBool(kOptions, "xxx_mathjax", options.xxx_mathjax);
+  ini.WriteBool(kOptions, "BakClear", options.BakClear);
+  ini.WriteBool(kOptions, "Look_For_SubPath", options.Look_For_SubPath);
+  ini.WriteBool(kOptions, "Clear_Anc", options.Clear_Anc);
   return ini.Save(files, path);
 }
 

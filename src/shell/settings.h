@@ -1,13 +1,14 @@
 // The settings that the window and the batch front end share, and the settings files they live
 // in: "check_html_new.ini" (read and written) and the legacy "check_html.ini" (read only when the
-// INI file is missing), both in the program folder. The option flags themselves are the globals
-// of shell/options.h; reading the settings sets them as well, and writing saves them.
+// INI file is missing), both in the program folder. The option flags live in the program's
+// Options; reading the settings sets them as well, and writing saves them.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 #include "platform/file_system.h"
+#include "run/options.h"
 
 namespace check_html {
 
@@ -31,19 +32,20 @@ struct Settings {
 };
 
 // Reads the settings at start-up from the folder `program_dir` (given without a trailing
-// separator) and sets the option flags, UsePngButtons, SpecialDir and ConverterPath. SpecialDir
+// separator) and sets the option flags of `options`, UsePngButtons, SpecialDir and ConverterPath. SpecialDir
 // defaults to ProgramDir + "/special" when it is still empty. A start file that does not exist
 // or lies outside the parent of the program folder is dropped; the output and start folders are
 // then the program folder. TodayNumber is set separately (SetTodayFromDateText).
-Settings ReadSettings(const FileSystem& files, std::string_view program_dir);
+Settings ReadSettings(const FileSystem& files, std::string_view program_dir, Options& options);
 
 // ReadSettings in two steps, so that values given elsewhere (the batch command line) can be put
 // in between as if the file had held them: the values as stored, then what the TeX mode derives
 // (in TeX mode the Bind flags are cleared and hidden and the buttons are GIFs).
-Settings ReadStoredSettings(const FileSystem& files, std::string_view program_dir);
-void DeriveFromTexMode(Settings& settings);
+Settings ReadStoredSettings(const FileSystem& files, std::string_view program_dir,
+                            Options& options);
+void DeriveFromTexMode(Settings& settings, Options& options);
 
 // Writes "check_html_new.ini" in the program folder, keeping keys of the file it does not write.
-FileStatus WriteSettings(FileSystem& files, const Settings& settings);
+FileStatus WriteSettings(FileSystem& files, const Settings& settings, const Options& options);
 
 }  // namespace check_html

@@ -2,26 +2,21 @@
 
 #include <utility>
 
-#include "shell/options.h"
 #include "shell/report_names.h"
 #include "shell/start_file.h"
-#include "site/page_lists.h"
 
 namespace check_html {
-
-std::unique_ptr<THTML_Thread> CurrentRun;
-
 namespace {
 
-std::unique_ptr<THTML_Thread> MakeRun(const RunFactory& make_run, RunFrontEnd& front_end,
-                                      FileSystem& files) {
-  if (make_run) return make_run(front_end, files);
-  return std::make_unique<THTML_Thread>(front_end, files);
+std::unique_ptr<THTML_Thread> MakeRun(const RunFactory& make_run,
+                                      const RunEnvironment& environment) {
+  if (make_run) return make_run(environment);
+  return std::make_unique<THTML_Thread>(environment);
 }
 
 // The six settings a run keeps; the settings model and the run name them alike.
 template <typename From>
-void TakeSettings(const From& from, THTML_Thread& to) {
+void TakeSettings(const From& from, RunContext& to) {
   to.SaveDir = from.SaveDir;
   to.SavePrefix = from.SavePrefix;
   to.SaveProjectname = from.SaveProjectname;
@@ -30,7 +25,7 @@ void TakeSettings(const From& from, THTML_Thread& to) {
   to.BindBack = from.BindBack;
 }
 
-void SetReportNames(THTML_Thread& run) {
+void SetReportNames(RunContext& run) {
   ReportNames names = MakeReportNames(run.SavePrefix);
   run.CheckFile = names.CheckFile;
   run.AbkFile = names.AbkFile;
@@ -44,32 +39,32 @@ void SetReportNames(THTML_Thread& run) {
 
 }  // namespace
 
-void MakeHolderRun(RunFrontEnd& front_end, FileSystem& files, const Settings& settings,
-                   const RunFactory& make_run) {
-  std::unique_ptr<THTML_Thread> holder = MakeRun(make_run, front_end, files);
-  CopySettingsInto(settings, *holder);
-  CurrentRun = std::move(holder);
+void MakeHolderRun(Program& program, RunFrontEnd& front_end, FileSystem& files,
+                   const Settings& settings, const RunFactory& make_run) {
+  std::unique_ptr<THTML_Thread> holder =
+      MakeRun(make_run, RunEnvironment{front_end, files, program.options, program.lists});
+  CopySettingsInto(settings, holder->Context());
+  program.CurrentRun = std::move(holder);
 }
 
-void CopySettingsInto(const Settings& settings, THTML_Thread& run) {
-  TakeSettings(settings, run);
-}
+void CopySettingsInto(const Settings& settings, RunContext& run) { TakeSettings(settings, run); }
 
-bool StartRun(const std::string& start_file, const RunFactory& make_run) {
-  if (!CurrentRun || CurrentRun->IsRunning) return false;
-  ListFull = false;
-  HomeLink = kHomeLink;
+bool StartRun(Program& program, const std::string& start_file, const RunFactory& make_run) {
+  std::unique_ptr<THTML_Thread>& current = program.CurrentRun;
+  if (!current || current->IsRunning) return false;
+  program.lists.ListFull = false;
+  program.options.HomeLink = kHomeLink;
   if (!HasPageExtension(start_file)) return false;
 
-  std::unique_ptr<THTML_Thread> run = MakeRun(make_run, CurrentRun->FrontEnd(), CurrentRun->Files());
-  TakeSettings(*CurrentRun, *run);
-  CurrentRun = std::move(run);
-  CurrentRun->StartFile = start_file;
-  SetReportNames(*CurrentRun);
-  CurrentRun->Start();
+  std::unique_ptr<THTML_Thread> run = MakeRun(make_run, current->Context().Environment());
+  TakeSettings(current->Context(), run->Context());
+  current = std::move(run);
+  current->Context().StartFile = start_file;
+  SetReportNames(current->Context());
+  current->Start();
   return true;
 }
 
-void ReleaseCurrentRun() { CurrentRun.reset(); }
+void ReleaseCurrentRun(Program& program) { program.CurrentRun.reset(); }
 
 }  // namespace check_html

@@ -1,8 +1,9 @@
 // The cross-check page: every file and every picture of the site database by number, with its
 // links in both directions. A row's own number is negative when its file is missing; the
 // numbers in its lists carry the signs the crawl stored.
-#include "shell/html_thread.h"
+#include "site/link_check_reports.h"
 
+#include "run/run_context.h"
 #include "site/link_functions.h"
 #include "site/report_page.h"
 #include "site/site_database.h"
@@ -49,18 +50,18 @@ void AddPictureRow(ReportText& page, const SiteDatabase& db, int32_t j,
 
 }  // namespace
 
-void THTML_Thread::WriteCrossCheck(const std::string& path) {
-  const SiteDatabase& db = *Database;
-  ReportPage page(*this, path);
+void WriteCrossCheck(RunContext& run, const std::string& path) {
+  const SiteDatabase& db = *run.Database;
+  ReportPage page(run, path);
   page.AddHead("CrossCheck des HTML-Baums");  // one title in both languages
   page.AddLine("<H2>HTML-Files</H2>");
   page.AddLine("<TABLE BORDER=\"1\">");
-  for (int32_t i = 1; i <= db.FileCount(); ++i) AddFileRow(page, db, i, SaveDir);
+  for (int32_t i = 1; i <= db.FileCount(); ++i) AddFileRow(page, db, i, run.SaveDir);
   page.AddLine("</TABLE>");
   page.AddLine("<HR>");
   page.AddLine("<H2>PICTURE-Files</H2>");
   page.AddLine("<TABLE BORDER=\"1\">");
-  for (int32_t j = 1; j <= db.PicCount(); ++j) AddPictureRow(page, db, j, SaveDir);
+  for (int32_t j = 1; j <= db.PicCount(); ++j) AddPictureRow(page, db, j, run.SaveDir);
   page.AddLine("</TABLE>");
   page.Finish();
 }

@@ -1,12 +1,12 @@
 // The failure page: every missing link target and every missing picture with the pages that
 // refer to them. External addresses cannot be found on disk and are not failures, so they
 // are left out. With GiF2PNGItem on, pages showing a missing GIF are switched to its PNG.
-#include "shell/html_thread.h"
+#include "site/link_check_reports.h"
 
 #include <string_view>
 
 #include "platform/case_map.h"
-#include "shell/options.h"
+#include "run/run_context.h"
 #include "site/link_functions.h"
 #include "site/pic_ref_switch.h"
 #include "site/report_page.h"
@@ -41,29 +41,29 @@ void AddMissingFiles(ReportText& page, const SiteDatabase& db, const std::string
 
 }  // namespace
 
-void THTML_Thread::WriteFailures(const std::string& path) {
-  const SiteDatabase& db = *Database;
-  ReportPage page(*this, path);
-  page.AddHead(ChooseTitle("Failure in HTML-Tree", "Fehler im HTML-Baum"));
+void WriteFailures(RunContext& run, const std::string& path) {
+  const SiteDatabase& db = *run.Database;
+  ReportPage page(run, path);
+  page.AddHead(ChooseTitle(run.Opts, "Failure in HTML-Tree", "Fehler im HTML-Baum"));
   page.AddLine("<H2>HTML-Dateien</H2>");
   page.AddLine("<TABLE BORDER=\"1\">");
-  AddMissingFiles(page, db, SaveDir);
+  AddMissingFiles(page, db, run.SaveDir);
   page.AddLine("</TABLE>");
   page.AddLine("<HR>");
   page.AddLine("<H2>PICTURE-Dateien</H2>");
   page.AddLine("<TABLE BORDER=\"1\">");
   for (int32_t j = 1; j <= db.PicCount(); ++j) {
     const std::string& picture = db.Pictures()[j];
-    const std::string link = ReportLink(picture, SaveDir);
+    const std::string link = ReportLink(picture, run.SaveDir);
     if (db.PicRecords()[j].Exists || IsExternal(link)) continue;
-    const bool switch_refs = GiF2PNGItem && !CheckOnly && IsGif(picture);
+    const bool switch_refs = run.Opts.GiF2PNGItem && !run.CheckOnly && IsGif(picture);
     page.AddLine("<TR>");
     page.AddLine("<TD> " + link + " </TD> <TD>");
     page.AddLine("From : ");
     for (const LinkNode& node : db.PicRecords()[j].UsedBy) {
       const std::string& user = db.Files()[node.Index];
-      page.AddLine("<BR> " + ReportLink(user, SaveDir));
-      if (switch_refs) SwitchPicRef(Files(), user, picture);
+      page.AddLine("<BR> " + ReportLink(user, run.SaveDir));
+      if (switch_refs) SwitchPicRef(run.Files(), user, picture);
     }
     page.AddLine(" </TD></TR>");
   }

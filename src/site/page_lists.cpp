@@ -15,14 +15,7 @@ void CheckEntry(int32_t i) {
   }
 }
 
-std::mutex root_prefix_mutex;
-std::string root_prefix;
-
 }  // namespace
-
-PageList BackboneList;
-PageList CleanedList;
-std::atomic<bool> ListFull{false};
 
 std::unique_lock<std::recursive_mutex> PageList::Lock() const {
   return std::unique_lock<std::recursive_mutex>(mutex_);
@@ -88,18 +81,18 @@ bool PageList::Unpack(std::string_view block) {
   return true;
 }
 
-void AddCleanedPage(std::string_view page) {
+void PageLists::AddCleanedPage(std::string_view page) {
   if (!CleanedList.Add(page)) ListFull = true;
 }
 
-std::string RootPrefix() {
-  const std::lock_guard<std::mutex> lock(root_prefix_mutex);
-  return root_prefix;
+std::string PageLists::RootPrefix() const {
+  const std::lock_guard<std::mutex> lock(root_prefix_mutex_);
+  return root_prefix_;
 }
 
-void SetRootPrefix(std::string_view prefix) {
-  const std::lock_guard<std::mutex> lock(root_prefix_mutex);
-  root_prefix = Cut(prefix);
+void PageLists::SetRootPrefix(std::string_view prefix) {
+  const std::lock_guard<std::mutex> lock(root_prefix_mutex_);
+  root_prefix_ = Cut(prefix);
 }
 
 }  // namespace check_html

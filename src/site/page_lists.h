@@ -1,5 +1,5 @@
-// The two program-wide page lists that outlive check runs: BackboneList (the chapters' main
-// pages) and CleanedList (the pages the last rewrite produced). Each holds entries 0..4095 of
+// The two page lists that outlive check runs: BackboneList (the chapters' main pages) and
+// CleanedList (the pages the last rewrite produced). Each holds entries 0..4095 of
 // at most 255 characters and a count; entry 0 is the project name, entries 1..count are pages.
 // The pipe threads read and write them while a run may be going on, so every operation takes
 // the list's lock; a caller doing several steps holds Lock() across them (the lock is
@@ -52,16 +52,23 @@ class PageList {
   int32_t count_ = 0;
 };
 
-extern PageList BackboneList;
-extern PageList CleanedList;
-// Set when a page was added to a full CleanedList; the run then ends "Idle (f_No too small!)".
-extern std::atomic<bool> ListFull;
+// The page lists of the program: made once by the front end, shared by its runs and its pipe.
+struct PageLists {
+  PageList BackboneList;
+  PageList CleanedList;
+  // Set when a page was added to a full CleanedList; the run then ends "Idle (f_No too small!)".
+  std::atomic<bool> ListFull{false};
 
-// CleanedList.Add, setting ListFull when the list was full.
-void AddCleanedPage(std::string_view page);
+  // CleanedList.Add, setting ListFull when the list was full.
+  void AddCleanedPage(std::string_view page);
 
-// The common beginning of the chapter folders' paths, at most 255 characters.
-std::string RootPrefix();
-void SetRootPrefix(std::string_view prefix);
+  // The common beginning of the chapter folders' paths, at most 255 characters.
+  std::string RootPrefix() const;
+  void SetRootPrefix(std::string_view prefix);
+
+ private:
+  mutable std::mutex root_prefix_mutex_;
+  std::string root_prefix_;
+};
 
 }  // namespace check_html

@@ -2,8 +2,7 @@
 
 #include <utility>
 
-#include "shell/html_thread.h"
-#include "shell/options.h"
+#include "run/run_context.h"
 #include "site/text_file.h"
 
 namespace check_html {
@@ -25,31 +24,32 @@ void ReportText::AddNumbers(const std::vector<LinkNode>& nodes) {
   }
 }
 
-std::string ReportHtmlLine() {
-  return Set_to_English ? "<HTML lang=\"en\">" : "<HTML lang=\"de\">";
+std::string ReportHtmlLine(const Options& options) {
+  return options.Set_to_English ? "<HTML lang=\"en\">" : "<HTML lang=\"de\">";
 }
 
-std::string ReportFooterLine(std::string_view project) {
+std::string ReportFooterLine(const Options& options, std::string_view project) {
   std::string line = "<P CLASS=\"footer\">";
-  line += Set_to_English ? "Author: " : "Autor: ";
-  line += tex_html ? "Anvelt" : "Brisco";
+  line += options.Set_to_English ? "Author: " : "Autor: ";
+  line += options.tex_html ? "Anvelt" : "Brisco";
   line += ", ";
   line += project;
   line += "</P></BODY></HTML>";
   return line;
 }
 
-std::string_view ChooseTitle(std::string_view english, std::string_view german) {
-  return Set_to_English ? english : german;
+std::string_view ChooseTitle(const Options& options, std::string_view english,
+                             std::string_view german) {
+  return options.Set_to_English ? english : german;
 }
 
-ReportPage::ReportPage(THTML_Thread& run, std::string path)
+ReportPage::ReportPage(RunContext& run, std::string path)
     : run_(run), path_(std::move(path)) {
   run_.ShowStatus("Speichere File " + path_);
 }
 
 void ReportPage::AddHead(std::string_view title) {
-  AddLine(ReportHtmlLine());
+  AddLine(ReportHtmlLine(run_.Opts));
   AddLine("<HEAD>");
   Add("<TITLE>");
   Add(title);
@@ -68,7 +68,7 @@ void ReportPage::AddHead(std::string_view title) {
 }
 
 void ReportPage::Finish() {
-  AddLine(ReportFooterLine(run_.SaveProjectname));
+  AddLine(ReportFooterLine(run_.Opts, run_.SaveProjectname));
   SaveTextFile(run_.Files(), path_, Bytes());
 }
 

@@ -11,7 +11,8 @@
 
 namespace check_html {
 
-class THTML_Thread;
+class RunContext;
+struct Options;
 
 // Text of a report or list file under construction.
 class ReportText {
@@ -36,18 +37,19 @@ class ReportText {
 };
 
 // The first line of a report page: the page language follows Set_to_English.
-std::string ReportHtmlLine();
+std::string ReportHtmlLine(const Options& options);
 inline constexpr const char* kReportBodyLine = "<BODY>";
 // The last line: author label by Set_to_English, author by tex_html, then the project name.
-std::string ReportFooterLine(std::string_view project);
+std::string ReportFooterLine(const Options& options, std::string_view project);
 // The German or the English form of a page title, by Set_to_English.
-std::string_view ChooseTitle(std::string_view english, std::string_view german);
+std::string_view ChooseTitle(const Options& options, std::string_view english,
+                             std::string_view german);
 
 // A report page of the run: shows "Speichere File " and the path on the status line when it
 // is made, and writes the page to that path through the run's file system in Finish.
 class ReportPage : public ReportText {
  public:
-  ReportPage(THTML_Thread& run, std::string path);
+  ReportPage(RunContext& run, std::string path);
 
   // The head of the page: HTML, HEAD, TITLE, meta, style sheet, script closing the head,
   // BODY and the H1 line, the title in both of them.
@@ -56,7 +58,7 @@ class ReportPage : public ReportText {
   void Finish();
 
  private:
-  THTML_Thread& run_;
+  RunContext& run_;
   std::string path_;
 };
 

@@ -10,8 +10,7 @@
 #include "html/path_text.h"
 #include "platform/case_map.h"
 #include "platform/file_system.h"
-#include "shell/html_thread.h"
-#include "shell/options.h"
+#include "run/run_context.h"
 #include "site/link_functions.h"
 #include "site/site_database.h"
 
@@ -21,18 +20,18 @@ namespace {
 // Two workers keep both cores busy reading and scanning while this thread stores.
 constexpr int kWorkers = 2;
 
-VisitRules RulesOf(THTML_Thread& run) {
-  return VisitRules{&run.Files(), run.SaveDir, Look_For_SubPath};
+VisitRules RulesOf(RunContext& run) {
+  return VisitRules{&run.Files(), run.SaveDir, run.Opts.Look_For_SubPath};
 }
 
 }  // namespace
 
-void THTML_Thread::CrawlTree(const std::string& start_file) {
-  if (!Database || Database->FileCount() != 0) Database = std::make_unique<SiteDatabase>();
-  TreeCrawl(*this).Run(start_file);
+void CrawlTree(RunContext& run, const std::string& start_file) {
+  if (run.Database->FileCount() != 0) *run.Database = SiteDatabase();
+  TreeCrawl(run).Run(start_file);
 }
 
-TreeCrawl::TreeCrawl(THTML_Thread& run)
+TreeCrawl::TreeCrawl(RunContext& run)
     : run_(run), db_(*run.Database), pipeline_(RulesOf(run), kWorkers) {}
 
 void TreeCrawl::Run(const std::string& start_file) {

@@ -1,4 +1,4 @@
-// The working state of one crawl (THTML_Thread::CrawlTree): the file loop over Files, which takes
+// The crawl of a run (CrawlTree) and its working state: the file loop over Files, which takes
 // each file's lookup and page scan from the pipeline (site/crawl_pipeline.h) in index order and
 // stores what a page links to and shows in the tables.
 #pragma once
@@ -12,12 +12,15 @@
 namespace check_html {
 
 class SiteDatabase;
-class THTML_Thread;
+class RunContext;
+
+// Fills the run's site database (emptied first when it holds a crawl) from `start_file`.
+void CrawlTree(RunContext& run, const std::string& start_file);
 
 class TreeCrawl {
  public:
   // `run.Database` must exist; the crawl fills it from nothing.
-  explicit TreeCrawl(THTML_Thread& run);
+  explicit TreeCrawl(RunContext& run);
 
   // Visits every file reachable from `start_file`, breadth-first, until all are visited or the
   // run is stopped; then marks the links to missing targets.
@@ -30,7 +33,7 @@ class TreeCrawl {
   void StorePageLinks(int32_t i, ScannedPage& page);
   void MarkMissingTargets();
 
-  THTML_Thread& run_;
+  RunContext& run_;
   SiteDatabase& db_;
   CrawlPipeline pipeline_;
   int32_t queued_ = 0;  // entries of Files handed to the pipeline

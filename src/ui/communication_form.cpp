@@ -12,35 +12,32 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "comm/pipe_errors.h"
+#include "comm/stream/pipe_errors.h"
 #include "comm/pipe_switch.h"
 #include "ui/form_texts.h"
 #include "ui/qt_text.h"
 
 namespace check_html {
 
-TCummunicationForm* CummunicationForm = nullptr;
-
-TCummunicationForm::TCummunicationForm(QWidget* parent) : QWidget(parent, Qt::Tool) {
+TCummunicationForm::TCummunicationForm(PageLists& lists, QWidget* parent)
+    : QWidget(parent, Qt::Tool) {
   setWindowTitle(kLogCaption);
   // An open log window does not keep the program alive once the main window has closed.
   setAttribute(Qt::WA_QuitOnClose, false);
   ReportError = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text); };
   // Pipe messages come from the pipe threads: they are queued to this window's thread.
   pipes_ = std::make_unique<PipeSwitch>(
-      [this](const std::string& line) { AddLine(line); },
+      lists, [this](const std::string& line) { AddLine(line); },
       [this](std::function<void()> call) {
         QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
       });
   CreateControls();
   resize(520, 360);
   move(screen()->availableGeometry().center() - rect().center());
-  CummunicationForm = this;
 }
 
 TCummunicationForm::~TCummunicationForm() {
   pipes_.reset();  // stops the pipe threads before the window they report to goes
-  if (CummunicationForm == this) CummunicationForm = nullptr;
 }
 
 void TCummunicationForm::CreateControls() {

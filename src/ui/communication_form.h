@@ -16,10 +16,12 @@ class QRadioButton;
 namespace check_html {
 
 class PipeSwitch;
+struct PageLists;
 
 class TCummunicationForm : public QWidget {
  public:
-  explicit TCummunicationForm(QWidget* parent = nullptr);
+  // The pipe server answers from `lists`, the client fills them.
+  explicit TCummunicationForm(PageLists& lists, QWidget* parent = nullptr);
   ~TCummunicationForm() override;
 
   // Appends `text` as one new last line of the memo. Call on the window thread.
@@ -46,8 +48,5 @@ class TCummunicationForm : public QWidget {
 
   std::unique_ptr<PipeSwitch> pipes_;
 };
-
-// The one log window of the program, reachable from everywhere; null while there is none.
-extern TCummunicationForm* CummunicationForm;
 
 }  // namespace check_html

@@ -15,7 +15,6 @@
 #include "html/path_text.h"
 #include "platform/case_map.h"
 #include "shell/day_number.h"
-#include "shell/options.h"
 #include "ui/communication_form.h"
 #include "ui/file_list.h"
 #include "ui/folder_list.h"
@@ -35,8 +34,8 @@ std::pair<std::string, std::string> SplitFile(const std::string& file) {
 
 }  // namespace
 
-THTMLForm::THTMLForm(TCummunicationForm& log_window, FormSetup setup)
-    : log_window_(log_window), setup_(std::move(setup)) {
+THTMLForm::THTMLForm(Program& program, TCummunicationForm& log_window, FormSetup setup)
+    : program_(program), log_window_(log_window), setup_(std::move(setup)) {
   if (!setup_.ask) setup_.ask = WarningBoxQuestion(this);
   CreateControls();
   ConnectHandlers();
@@ -46,11 +45,11 @@ THTMLForm::THTMLForm(TCummunicationForm& log_window, FormSetup setup)
 }
 
 THTMLForm::~THTMLForm() {
-  if (CurrentRun) {
-    CurrentRun->RequestStop();
-    WaitForRunEnd(*CurrentRun);
+  if (program_.CurrentRun) {
+    program_.CurrentRun->RequestStop();
+    WaitForRunEnd(*program_.CurrentRun);
   }
-  ReleaseCurrentRun();
+  ReleaseCurrentRun(program_);
 }
 
 // The holder run keeps the settings until the first Start and shows its texts in this window.
@@ -60,11 +59,11 @@ void THTMLForm::CreateHolderRun() {
        .status = [this](const std::string& text) { ActualStateEdit->setText(ToQt(text)); },
        .caption = [this](const std::string& caption) { ShowCaption(caption); }},
       this);
-  MakeHolderRun(*front_end_, files_, settings_);
+  MakeHolderRun(program_, *front_end_, files_, settings_);
 }
 
 void THTMLForm::ReadFormSettings() {
-  settings_ = ReadSettings(files_, setup_.program_dir);
+  settings_ = ReadSettings(files_, setup_.program_dir, program_.options);
   const Settings read = settings_;
   PrefixEdit->setText(ToQt(read.SavePrefix));
   PrefixChanged();  // the file-name labels also when the text was already there
@@ -75,9 +74,9 @@ void THTMLForm::ReadFormSettings() {
   ShowFlags();
   Pathhtm->setText(ToQt(read.SaveDir));
   ShowStartPage(read.StartDir, read.StartFile);
-  ClearAncor->setChecked(Clear_Anc);
+  ClearAncor->setChecked(program_.options.Clear_Anc);
   ClearAncorChanged();
-  OldDays->setText(QString::number(Old_Days.load()));
+  OldDays->setText(QString::number(program_.options.Old_Days.load()));
   ShowToday();
   KeepSettings();
 }
@@ -98,41 +97,43 @@ void THTMLForm::ShowStartPage(const std::string& start_dir, const std::string& s
 void THTMLForm::ShowToday() {
   const std::string today = setup_.today.empty() ? TodayDateText() : setup_.today;
   ActDate->setText(ToQt("days from today (" + today + ")"));
-  SetTodayFromDateText(today);
+  SetTodayFromDateText(program_.options, today);
 }
 
 // Writes "check_html_new.ini": the window fields and the values of the next run.
 void THTMLForm::SaveFormSettings() {
-  if (WriteSettings(files_, settings_) != FileStatus::kOk) {
+  if (WriteSettings(files_, settings_, program_.options) != FileStatus::kOk) {
     std::fprintf(stderr, "check_html: could not write %s in %s\n", kSettingsFileName,
                  settings_.ProgramDir.c_str());
   }
 }
 
 void THTMLForm::StartbuttonClick() {
-  if (CurrentRun->IsRunning) {
-    if (setup_.ask(ToQt(kStopQuestion)) == QMessageBox::Yes) CurrentRun->RequestStop();
+  THTML_Thread& current = *program_.CurrentRun;
+  if (current.IsRunning) {
+    if (setup_.ask(ToQt(kStopQuestion)) == QMessageBox::Yes) current.RequestStop();
     return;
   }
   KeepSettings();
   const std::string file = FileListBox1->FileName();
   // The run's path rules expect the file list's Windows form: backslashes, lower case.
-  StartRun(SlashToBack(LowerCase(file)), setup_.make_run);
+  StartRun(program_, SlashToBack(LowerCase(file)), setup_.make_run);
 }
 
 void THTMLForm::ShowCaption(const std::string& caption) {
   Startbutton->setText(ToQt(caption));
-  if (close_after_run_ && !CurrentRun->IsRunning) close();
+  if (close_after_run_ && !program_.CurrentRun->IsRunning) close();
 }
 
 // While a run is active, No keeps the window open; any other answer stops the run and closes
 // the window once the run has reached its end, at once when it ended while the question was open.
 void THTMLForm::closeEvent(QCloseEvent* event) {
-  if (CurrentRun->IsRunning) {
+  THTML_Thread& current = *program_.CurrentRun;
+  if (current.IsRunning) {
     if (setup_.ask(ToQt(kExitQuestion)) == QMessageBox::No) return event->ignore();
-    if (CurrentRun->IsRunning) {
+    if (current.IsRunning) {
       close_after_run_ = true;
-      CurrentRun->RequestStop();
+      current.RequestStop();
       return event->ignore();
     }
   }

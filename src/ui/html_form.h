@@ -38,7 +38,8 @@ struct FormSetup {
 
 class THTMLForm : public QWidget {
  public:
-  THTMLForm(TCummunicationForm& log_window, FormSetup setup);
+  // `program` holds the options the menu sets, the page lists and CurrentRun.
+  THTMLForm(Program& program, TCummunicationForm& log_window, FormSetup setup);
   // Releases CurrentRun; a run still active is asked to stop and waited for.
   ~THTMLForm() override;
 
@@ -110,6 +111,7 @@ class THTMLForm : public QWidget {
   void StartbuttonClick();
   void ShowCaption(const std::string& caption);
 
+  Program& program_;
   TCummunicationForm& log_window_;
   FormSetup setup_;
   DiskFileSystem files_;

@@ -17,7 +17,6 @@
 #include <QSignalBlocker>
 
 #include "platform/case_map.h"
-#include "shell/options.h"
 #include "shell/report_names.h"
 #include "ui/drive_list.h"
 #include "ui/file_list.h"
@@ -28,9 +27,10 @@ namespace check_html {
 namespace {
 
 // The flags of the items of Check_Popup, in menu order.
-const std::array<std::atomic<bool>*, 9> kMenuFlags = {
-    &Set_to_English, &tex_html,         &for_mathjax, &BakClear,     &Look_For_SubPath,
-    &GiF2PNGItem,    &ChlargeImageItem, &DoNice_Item, &DoSpecialItem};
+constexpr std::array<std::atomic<bool> Options::*, 9> kMenuFlags = {
+    &Options::Set_to_English, &Options::tex_html,         &Options::for_mathjax,
+    &Options::BakClear,       &Options::Look_For_SubPath, &Options::GiF2PNGItem,
+    &Options::ChlargeImageItem, &Options::DoNice_Item,    &Options::DoSpecialItem};
 constexpr int kTexHtmlItem = 1;
 
 }  // namespace
@@ -82,7 +82,7 @@ void THTMLForm::ConnectFields() {
 void THTMLForm::ConnectPopup() {
   const QList<QAction*> items = Check_Popup->actions();
   for (qsizetype i = 0; i < items.size(); ++i) {
-    std::atomic<bool>* flag = kMenuFlags[static_cast<size_t>(i)];
+    std::atomic<bool>* flag = &(program_.options.*kMenuFlags[static_cast<size_t>(i)]);
     connect(items[i], &QAction::triggered, this, [this, flag, i](bool on) {
       *flag = on;
       if (i == kTexHtmlItem) TexHtmlClicked(on);
@@ -92,10 +92,10 @@ void THTMLForm::ConnectPopup() {
 
 // The first eight items show their flags; "Do_Special" always starts off.
 void THTMLForm::ShowFlags() {
-  DoSpecialItem = false;
+  program_.options.DoSpecialItem = false;
   const QList<QAction*> items = Check_Popup->actions();
   for (qsizetype i = 0; i < items.size(); ++i) {
-    items[i]->setChecked(*kMenuFlags[static_cast<size_t>(i)]);
+    items[i]->setChecked(program_.options.*kMenuFlags[static_cast<size_t>(i)]);
   }
 }
 
@@ -147,16 +147,17 @@ void THTMLForm::PrefixChanged() {
 // A text that is not a whole number is put back at once to the current age limit.
 void THTMLForm::OldDaysChanged() {
   if (std::optional<int32_t> days = WholeNumber(ToBytes(OldDays->text()))) {
-    Old_Days = *days;
+    program_.options.Old_Days = *days;
   } else {
-    OldDays->setText(QString::number(Old_Days.load()));
+    OldDays->setText(QString::number(program_.options.Old_Days.load()));
   }
 }
 
 void THTMLForm::ClearAncorChanged() {
-  Clear_Anc = ClearAncor->isChecked();
-  OldDays->setVisible(Clear_Anc);
-  ActDate->setVisible(Clear_Anc);
+  const bool on = ClearAncor->isChecked();
+  program_.options.Clear_Anc = on;
+  OldDays->setVisible(on);
+  ActDate->setVisible(on);
 }
 
 // TeX pages bring their own chapter structure: no binding. Turning it off again shows the boxes
@@ -179,7 +180,8 @@ void THTMLForm::ShowBindBoxes(bool visible) {
 // The run object takes the settings only while it is not running: a run in progress keeps the
 // values it started with, and the next Start hands the new ones over.
 void THTMLForm::KeepSettings() {
-  if (CurrentRun && !CurrentRun->IsRunning) CopySettingsInto(settings_, *CurrentRun);
+  THTML_Thread* current = program_.CurrentRun.get();
+  if (current && !current->IsRunning) CopySettingsInto(settings_, current->Context());
 }
 
 }  // namespace check_html

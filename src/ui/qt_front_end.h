@@ -9,7 +9,7 @@
 
 #include <QObject>
 
-#include "shell/front_end.h"
+#include "run/front_end.h"
 
 namespace check_html {
 

@@ -4,6 +4,7 @@
 // written. Run it on a scratch copy of a site:
 //   check_html_screenshots PROGRAM_DIR START_PAGE OUT_DIR
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include <QApplication>
@@ -29,10 +30,11 @@ int main(int argc, char** argv) {
   const std::string start_page = AbsolutePath(argv[2]);
   const QString out_dir = QString::fromLocal8Bit(argv[3]);
   QApplication application(argc, argv);
-  TCummunicationForm log_window;
+  auto program = std::make_unique<Program>();
+  TCummunicationForm log_window(program->lists);
   FormSetup setup;
   setup.program_dir = program_dir;
-  THTMLForm form(log_window, setup);
+  THTMLForm form(*program, log_window, setup);
   const size_t slash = start_page.rfind('/');
   form.DirectoryListBox1->SetFolder(start_page.substr(0, slash));
   form.FileListBox1->SelectFile(start_page.substr(slash + 1));
@@ -40,7 +42,7 @@ int main(int argc, char** argv) {
   form.show();
   log_window.show();
   form.Startbutton->click();
-  if (CurrentRun) WaitForRunEnd(*CurrentRun);
+  if (program->CurrentRun) WaitForRunEnd(*program->CurrentRun);
   QApplication::processEvents();
 
   const bool saved = form.grab().save(out_dir + "/main_window.png") &&

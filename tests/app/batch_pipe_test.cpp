@@ -14,19 +14,18 @@
 #include "app/batch_options.h"
 #include "app/batch_run.h"
 #include "sample_site_run.h"
-#include "shell/options.h"
 
 namespace check_html {
 namespace {
 
 using namespace std::chrono_literals;
 
-// Fills the program's page lists for one test and puts them back afterwards.
+// Page lists to serve, of the test's own.
 class BatchPipe : public ::testing::Test {
  protected:
   BatchPipe() {
-    FillList(BackboneList, "Kesta", 2);
-    FillList(CleanedList, "Kesta", 1);
+    FillList(lists_.BackboneList, "Kesta", 2);
+    FillList(lists_.CleanedList, "Kesta", 1);
   }
   ~BatchPipe() override {
     std::fclose(out_);
@@ -34,7 +33,7 @@ class BatchPipe : public ::testing::Test {
   }
 
   PipeFolderForTest folder_;
-  KeepPageLists keep_;
+  PageLists lists_;
   std::FILE* out_ = std::tmpfile();
   std::FILE* err_ = std::tmpfile();
 };
@@ -43,7 +42,8 @@ TEST_F(BatchPipe, FetchListsPrintsBothListsOfAServingProgram) {
   std::FILE* log = std::tmpfile();
   BatchFrontEnd front_end(log, nullptr);
   int fetched = -1;
-  EXPECT_EQ(ServePageLists(front_end, log, err_, [&] { fetched = PrintFetchedLists(out_, err_, true); }),
+  EXPECT_EQ(ServePageLists(lists_, front_end, log, err_,
+                           [&] { fetched = PrintFetchedLists(out_, err_, true); }),
             0);
   EXPECT_EQ(fetched, 0);
   EXPECT_EQ(Drain(out_),
@@ -56,7 +56,6 @@ TEST_F(BatchPipe, FetchListsPrintsBothListsOfAServingProgram) {
 }
 
 TEST_F(BatchPipe, ServeAfterTheRunUntilSigtermThenExitZero) {
-  ResetOptions();
   TempFolder site;
   PutTinySite(site);
   const std::string check = site.Path() + "/zq/html/check";
@@ -71,15 +70,14 @@ TEST_F(BatchPipe, ServeAfterTheRunUntilSigtermThenExitZero) {
   });
   const pthread_t thread = serving_thread.get_future().get();
   // Once the lists can be fetched the server runs, and SIGTERM is blocked for its thread.
-  PageList backbone, cleaned;
-  const bool reached = Eventually(
-      [&] { return ErrorOf([&] { FetchPageLists(backbone, cleaned, nullptr); }) == "no error"; });
+  PageLists fetched;
+  const bool reached =
+      Eventually([&] { return ErrorOf([&] { FetchPageLists(fetched, nullptr); }) == "no error"; });
   ASSERT_TRUE(reached) << Drain(err_) << Drain(out_);
   pthread_kill(thread, SIGTERM);
   ASSERT_EQ(served.wait_for(5s), std::future_status::ready);
   EXPECT_EQ(served.get(), kExitRunEnded);
   EXPECT_EQ(Drain(err_), "Status: Idle\n");
-  ResetOptions();
 }
 
 }  // namespace

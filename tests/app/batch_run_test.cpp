@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "app/batch_options.h"
+#include "app/batch_settings.h"
+#include "platform/memory_file_system.h"
 #include "sample_site_run.h"
 
 namespace check_html {
@@ -42,14 +44,10 @@ TEST(BatchOptions, ReadsTheOptionsAndRejectsWhatTheCommandLineDoesNotOffer) {
 
 class BatchRun : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ResetOptions();
-    PutTinySite(site_);
-  }
+  void SetUp() override { PutTinySite(site_); }
   void TearDown() override {
     std::fclose(out_);
     std::fclose(err_);
-    ResetOptions();
   }
 
   int Run(std::vector<std::string> args) {
@@ -91,7 +89,6 @@ TEST_F(BatchRun, OverridesActAsIfTheSettingsFileSaidSoAndAreSavedOnRequest) {
                  "ab", "--project", "Kurs", "--set", "tex_html=0", "--set", "BindBack=1",
                  "--set", "Old_Days=30", "--save-settings", "--log", site_.Path() + "/run.log"}),
             kExitRunEnded);
-  EXPECT_TRUE(UsePngButtons);  // derived from tex_html as reading the settings derives it
   const std::string ini = ReadWhole(Check() + "/check_html_new.ini");
   for (const char* line : {"SavePrefix=ab\r\n", "SaveProjectname=Kurs\r\n", "tex_html=0\r\n",
                            "Bind_Back=1\r\n", "Old_Days=30\r\n", "StartFile=" }) {
@@ -100,22 +97,30 @@ TEST_F(BatchRun, OverridesActAsIfTheSettingsFileSaidSoAndAreSavedOnRequest) {
   EXPECT_NE(ini.find("start.html"), std::string::npos);
 }
 
-// A run that reaches its end exits zero and leaves its last status. The Bind flags that a
-// settings file in TeX mode holds come back when the command line leaves TeX mode.
+// A run that reaches its end exits zero and leaves its last status.
 TEST_F(BatchRun, TexModeClearsTheBindFlagsEvenWhenTheyAreSet) {
   EXPECT_EQ(Run({"--start", Start(), "--out", Check(), "--settings-dir", Check(), "--set",
                  "BindBack=1", "--save-settings", "--quiet"}),
             kExitRunEnded);
   EXPECT_EQ(Drain(err_), "Status: Idle\n");
-  EXPECT_FALSE(UsePngButtons);
   EXPECT_NE(ReadWhole(Check() + "/check_html_new.ini").find("Bind_Back=0"), std::string::npos);
+}
 
-  site_.Put("zq/html/check/check_html_new.ini", "[Options]\r\ntex_html=1\r\nBind_NoBack=1\r\n");
-  EXPECT_EQ(Run({"--start", Start(), "--out", Check(), "--settings-dir", Check(), "--set",
-                 "tex_html=0", "--save-settings", "--quiet"}),
-            kExitRunEnded);
-  EXPECT_TRUE(UsePngButtons);
-  EXPECT_NE(ReadWhole(Check() + "/check_html_new.ini").find("Bind_NoBack=1"), std::string::npos);
+// The result is that of a settings file holding the given values: leaving TeX mode brings back
+// the Bind flags that the file holds, the Bind boxes and the PNG buttons.
+TEST(BatchSettings, OverridesGoBetweenTheStoredValuesAndWhatTexModeDerives) {
+  MemoryFileSystem files;
+  files.AddFile("/p/check_html_new.ini", "[Options]\r\ntex_html=1\r\nBind_NoBack=1\r\n");
+  for (const bool tex : {true, false}) {
+    Options options;
+    Settings settings = ReadStoredSettings(files, "/p", options);
+    BatchOptions batch;
+    batch.sets = {{"tex_html", tex ? "1" : "0"}};
+    EXPECT_EQ(ApplyBatchSettings(batch, settings, options), "");
+    EXPECT_EQ(settings.BindNoBack, !tex);
+    EXPECT_EQ(settings.BindBoxesVisible, !tex);
+    EXPECT_EQ(options.UsePngButtons, !tex);
+  }
 }
 
 }  // namespace

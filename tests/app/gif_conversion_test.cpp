@@ -8,7 +8,6 @@
 
 #include "../platform/temp_folder.h"
 #include "app/batch_run.h"
-#include "shell/options.h"
 
 namespace check_html {
 namespace {
@@ -21,7 +20,6 @@ std::string ReadText(const fs::path& path) {
 }
 
 TEST(GifConversion, ConvertsTheShownGifsAndTheNextRunSwitchesThePagesToThePngs) {
-  ResetOptions();
   TempFolder site;
   fs::copy(fs::path(CHECK_HTML_SOURCE_DIR) / "examples/site", site.Path(),
            fs::copy_options::recursive);
@@ -69,7 +67,6 @@ TEST(GifConversion, ConvertsTheShownGifsAndTheNextRunSwitchesThePagesToThePngs) 
 
   ASSERT_EQ(run(), kExitRunEnded);
   EXPECT_EQ(ReadText(skipped), page.replace(page.rfind("pendel.gif"), 10, "pendel.png"));
-  ResetOptions();
 }
 
 }  // namespace

@@ -15,7 +15,6 @@
 
 #include "../platform/temp_folder.h"
 #include "app/batch_run.h"
-#include "shell/options.h"
 
 namespace check_html {
 
@@ -70,14 +69,12 @@ inline std::vector<std::string> SampleRunArgs(const std::filesystem::path& html,
 class SampleSiteRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetOptions();
     std::filesystem::copy(kSource / "examples/site", site_.Path(),
                           std::filesystem::copy_options::recursive);
   }
   void TearDown() override {
     std::fclose(out_);
     std::fclose(err_);
-    ResetOptions();
   }
 
   // `start` is the start page below zq/html.

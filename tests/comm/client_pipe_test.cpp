@@ -1,4 +1,4 @@
-#include "comm/client_pipe.h"
+#include "comm/client/client_pipe.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include <string>
 #include <thread>
 
-#include "comm/pipe_coding.h"
-#include "comm/pipe_message.h"
-#include "comm/test_comp.h"
+#include "comm/stream/pipe_coding.h"
+#include "comm/stream/pipe_message.h"
+#include "comm/stream/test_comp.h"
 #include "pipe_test_support.h"
 
 namespace check_html {
@@ -48,7 +48,8 @@ class ScriptedServer {
 
 TEST(ClientPipe, RefusesRequestsWhileInactiveAndReportsAMissingServer) {
   PipeFolderForTest folder;
-  TClientPipe client(RunInline);
+  PageLists lists;
+  TClientPipe client(lists, RunInline);
   client.SetPipeName("scripted");
   EXPECT_EQ(Ask(client, -1, 0), "Client pipe is not active");
   EXPECT_EQ(ErrorOf([&] { client.SetActive(true); }),
@@ -79,7 +80,8 @@ TEST(ClientPipe, HandlesStrayMalformedAndMissingResultsWithoutWaitingOut) {
   for (const auto& c : cases) {
     ScriptedServer server(c.reply);
     TestWindow window;
-    const auto client = MakeClient(window, "scripted");
+    PageLists lists;
+    const auto client = MakeClient(lists, window, "scripted");
     client->SetActive(true);
     const auto started = std::chrono::steady_clock::now();
     EXPECT_EQ(Ask(*client, -1, 0), c.result);

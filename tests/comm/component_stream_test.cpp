@@ -1,4 +1,4 @@
-#include "comm/component_stream.h"
+#include "comm/stream/component_stream.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <string>
 #include <utility>
 
-#include "comm/test_comp.h"
-#include "comm/text_utf8.h"
+#include "comm/stream/test_comp.h"
+#include "platform/text_utf8.h"
 #include "pipe_test_support.h"
 
 namespace check_html {

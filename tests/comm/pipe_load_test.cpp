@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "comm/server_pipe.h"
+#include "comm/server/server_pipe.h"
 #include "pipe_test_support.h"
 
 namespace check_html {
@@ -21,15 +21,13 @@ std::size_t EntriesOf(const char* folder) {
 
 TEST(PipeLoad, TwoHundredRequestsFromEightClientsOverTwoInstancesAllAnsweredWithoutLeaks) {
   PipeFolderForTest folder;
-  PageList backbone, cleaned;
-  FillList(backbone, "Kesta", 40);
-  FillList(cleaned, "Kesta", 25);
+  PageLists served;
+  FillList(served.BackboneList, "Kesta", 40);
+  FillList(served.CleanedList, "Kesta", 25);
   const std::size_t threads_before = EntriesOf("/proc/self/task");
   const std::size_t descriptors_before = EntriesOf("/proc/self/fd");
   {
-    TServerPipe server(RunInline);
-    server.Backbone = &backbone;
-    server.Cleaned = &cleaned;
+    TServerPipe server(served, RunInline);
     server.MaxConnections = 2;
     server.SetPipeName("load");
     server.SetActive(true);
@@ -40,10 +38,8 @@ TEST(PipeLoad, TwoHundredRequestsFromEightClientsOverTwoInstancesAllAnsweredWith
     std::vector<std::thread> clients;
     for (int c = 0; c < kClients; ++c) {
       clients.emplace_back([&, c] {
-        PageList fetched;
-        TClientPipe client(RunInline);
-        client.Backbone = &fetched;
-        client.Cleaned = &fetched;
+        PageLists fetched;
+        TClientPipe client(fetched, RunInline);
         client.StartsTestThreads = false;
         client.ConnectTimeout = 20000;  // six of eight wait for a free instance
         client.ResultTimeout = 10000;
@@ -51,12 +47,14 @@ TEST(PipeLoad, TwoHundredRequestsFromEightClientsOverTwoInstancesAllAnsweredWith
         EXPECT_EQ(ErrorOf([&] { client.SetActive(true); }), "no error") << "client " << c;
         for (int r = 0; r < kRequestsEach; ++r) {
           const int32_t code = -1 - (c + r) % 4;
-          const PageList& list = code >= -2 ? backbone : cleaned;
+          const bool backbone = code >= -2;
+          const PageList& list = backbone ? served.BackboneList : served.CleanedList;
+          const PageList& got = backbone ? fetched.BackboneList : fetched.CleanedList;
           const int32_t data = code % 2 != 0 ? list.Count() : r;
           const std::string expected = std::to_string(-code) + " " + std::to_string(data) + " ";
           // The answer's PCode and PData, and for a list the whole list fetched.
           if (Ask(client, code, r).starts_with(expected) &&
-              (code % 2 != 0 || fetched.Snapshot() == list.Snapshot())) {
+              (code % 2 != 0 || got.Snapshot() == list.Snapshot())) {
             ++right;
           }
         }

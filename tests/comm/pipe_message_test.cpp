@@ -1,12 +1,12 @@
-#include "comm/pipe_message.h"
+#include "comm/stream/pipe_message.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <thread>
 
-#include "comm/pipe_errors.h"
-#include "comm/test_comp.h"
+#include "comm/stream/pipe_errors.h"
+#include "comm/stream/test_comp.h"
 #include "pipe_test_support.h"
 
 namespace check_html {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "comm/pipe_errors.h"
-#include "comm/test_comp.h"
+#include "comm/stream/pipe_errors.h"
+#include "comm/stream/test_comp.h"
 #include "pipe_test_support.h"
 
 namespace check_html {
@@ -15,7 +15,8 @@ class PipeSwitching : public ::testing::Test {
  protected:
   PipeFolderForTest folder_;
   TestWindow window_;
-  PipeSwitch switch_{window_.AddLine(), window_.Post()};
+  PageLists lists_;
+  PipeSwitch switch_{lists_, window_.AddLine(), window_.Post()};
 };
 
 TEST_F(PipeSwitching, ChoosingServerTwiceKeepsOneServerAndNonEndsItsClients) {
@@ -25,7 +26,8 @@ TEST_F(PipeSwitching, ChoosingServerTwiceKeepsOneServerAndNonEndsItsClients) {
   EXPECT_EQ(switch_.Server(), server);
   EXPECT_TRUE(server->Active());
   EXPECT_EQ(server->ThreadCount(), 1u);
-  TClientPipe client;
+  PageLists fetched;
+  TClientPipe client(fetched);
   client.SetPipeName("html_2_pdf");
   client.SetActive(true);
 
@@ -37,7 +39,8 @@ TEST_F(PipeSwitching, ChoosingServerTwiceKeepsOneServerAndNonEndsItsClients) {
 }
 
 TEST_F(PipeSwitching, AServerWhosePipeCannotBeCreatedStaysInactive) {
-  TServerPipe other;
+  PageLists others;
+  TServerPipe other(others);
   other.SetPipeName("html_2_pdf");
   other.SetActive(true);
   try {
@@ -55,13 +58,11 @@ TEST_F(PipeSwitching, AServerWhosePipeCannotBeCreatedStaysInactive) {
 }
 
 TEST_F(PipeSwitching, ClientFetchesTheCleanedPageListInTwoExchanges) {
-  PageList served;
-  FillList(served, "Kesta", 2);
-  TServerPipe server(RunInline);
-  server.Cleaned = &served;
+  PageLists served;
+  FillList(served.CleanedList, "Kesta", 2);
+  TServerPipe server(served, RunInline);
   server.SetPipeName("html_2_pdf");
   server.SetActive(true);
-  const KeepPageLists keep;
 
   switch_.SelectClient();
   ASSERT_TRUE(window_.WaitForLine("Test thread ending", 2));
@@ -74,7 +75,7 @@ TEST_F(PipeSwitching, ClientFetchesTheCleanedPageListInTwoExchanges) {
                            "kap1/backbone/p1.html", "kap2/backbone/p2.html"}) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
   }
-  EXPECT_EQ(CleanedList.Snapshot(), served.Snapshot());
+  EXPECT_EQ(lists_.CleanedList.Snapshot(), served.CleanedList.Snapshot());
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Support for tests over real pipes: a socket folder of the test's own, a window thread that
-// runs posted calls in order and keeps the log lines, waits that always end, requests of the
-// page-list transfer, and the program's page lists put back after a test.
+// runs posted calls in order and keeps the log lines, waits that always end, and requests of the
+// page-list transfer.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "../platform/temp_folder.h"
-#include "comm/client_pipe.h"
-#include "comm/components.h"
-#include "comm/test_comp.h"
+#include "comm/client/client_pipe.h"
+#include "comm/stream/components.h"
+#include "comm/stream/test_comp.h"
 #include "comm/window_call.h"
 #include "platform/named_pipe.h"
 #include "site/page_lists.h"
@@ -39,19 +39,6 @@ class PipeFolderForTest : public TempFolder {
 
  private:
   std::string old_;
-};
-
-// Saves BackboneList and CleanedList and puts them back when it goes.
-class KeepPageLists {
- public:
-  ~KeepPageLists() {
-    for (int i = 0; i < 2; ++i) lists_[i]->Unpack(packed_[i]), lists_[i]->SetCount(counts_[i]);
-  }
-
- private:
-  PageList* lists_[2] = {&BackboneList, &CleanedList};
-  std::string packed_[2] = {BackboneList.Pack(), CleanedList.Pack()};
-  int32_t counts_[2] = {BackboneList.Count(), CleanedList.Count()};
 };
 
 // True once `condition` holds, false after five seconds.
@@ -160,11 +147,12 @@ inline std::string Ask(TClientPipe& client, int32_t code, int32_t data) {
   return result ? Describe(*result) : error;
 }
 
-// A client of `pipe` whose calls run on `window`, which keeps its lines; it starts no test
-// threads and waits `connect_timeout` ms for a free instance and 5 s for a result.
-inline std::unique_ptr<TClientPipe> MakeClient(TestWindow& window, const std::string& pipe,
+// A client of `pipe` that fills `lists`, whose calls run on `window`, which keeps its lines; it
+// starts no test threads and waits `connect_timeout` ms for a free instance and 5 s for a result.
+inline std::unique_ptr<TClientPipe> MakeClient(PageLists& lists, TestWindow& window,
+                                               const std::string& pipe,
                                                int32_t connect_timeout = 0) {
-  auto client = std::make_unique<TClientPipe>(window.Post());
+  auto client = std::make_unique<TClientPipe>(lists, window.Post());
   client->OnMessage = window.AddLine();
   client->StartsTestThreads = false;
   client->ConnectTimeout = connect_timeout;

@@ -1,4 +1,4 @@
-#include "comm/server_pipe.h"
+#include "comm/server/server_pipe.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include <thread>
 #include <vector>
 
-#include "comm/client_pipe.h"
-#include "comm/component_registry.h"
-#include "comm/test_comp.h"
+#include "comm/client/client_pipe.h"
+#include "comm/stream/component_registry.h"
+#include "comm/stream/test_comp.h"
 #include "pipe_test_support.h"
 
 namespace check_html {
@@ -36,27 +36,22 @@ class TSlowEcho : public TExecutable {
 class PipeServing : public ::testing::Test {
  protected:
   PipeServing() {
-    FillList(backbone_, "Kesta", 12);
-    FillList(cleaned_, "Kesta", 3);
-    server_ = std::make_unique<TServerPipe>(window_.Post());
+    FillList(served_.BackboneList, "Kesta", 12);
+    FillList(served_.CleanedList, "Kesta", 3);
+    server_ = std::make_unique<TServerPipe>(served_, window_.Post());
     server_->OnMessage = window_.AddLine();
-    server_->Backbone = &backbone_;
-    server_->Cleaned = &cleaned_;
     server_->SetPipeName("test_pipe");
   }
 
   std::unique_ptr<TClientPipe> NewClient(int32_t connect_timeout = 0) {
-    auto client = MakeClient(client_window_, "test_pipe", connect_timeout);
-    client->Backbone = &fetched_backbone_;
-    client->Cleaned = &fetched_cleaned_;
-    return client;
+    return MakeClient(fetched_, client_window_, "test_pipe", connect_timeout);
   }
 
   std::string User() const { return UserNameOf(OwnUserId()); }
 
   PipeFolderForTest folder_;
   TestWindow window_, client_window_;
-  PageList backbone_, cleaned_, fetched_backbone_, fetched_cleaned_;
+  PageLists served_, fetched_;
   std::unique_ptr<TServerPipe> server_;
 };
 
@@ -77,8 +72,8 @@ TEST_F(PipeServing, AnswersTheFourRequestCodesAndAnUnknownOneAlsoAsynchronously)
     EXPECT_EQ(Ask(*client, -3, 0), "3 3 Child fNo sent to client");
     EXPECT_EQ(Ask(*client, -4, 1), "4 1 Child 1 sent to client");
     EXPECT_EQ(Ask(*client, 5, 0), "0 0 ");
-    EXPECT_EQ(fetched_backbone_.Snapshot(), backbone_.Snapshot());
-    EXPECT_EQ(fetched_cleaned_.Snapshot(), cleaned_.Snapshot());
+    EXPECT_EQ(fetched_.BackboneList.Snapshot(), served_.BackboneList.Snapshot());
+    EXPECT_EQ(fetched_.CleanedList.Snapshot(), served_.CleanedList.Snapshot());
   }
   ASSERT_TRUE(window_.WaitForLine(User() + " has disconnected"));
   std::vector<std::string> expected{User() + " has connected"};
@@ -110,7 +105,7 @@ TEST_F(PipeServing, AComponentThatIsNotExecutableGetsNoAnswerAndTheConnectionGoe
 }
 
 TEST_F(PipeServing, TwoWaitingCallersGetTheirOwnResultsWhateverOrderTheyComeIn) {
-  RegisterComponentClass("TSlowEcho", [] { return std::unique_ptr<TComponent>(new TSlowEcho); });
+  server_->Classes.Register("TSlowEcho", [] { return std::unique_ptr<TComponent>(new TSlowEcho); });
   server_->SetActive(true);
   auto client = NewClient();
   client->SetActive(true);

@@ -1,4 +1,4 @@
-#include "comm/test_comp.h"
+#include "comm/stream/test_comp.h"
 
 #include <gtest/gtest.h>
 

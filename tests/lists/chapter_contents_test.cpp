@@ -19,9 +19,8 @@ constexpr const char* kFooter = "<P CLASS=\"footer\">Author: Brisco, Kesta</P></
 class ChapterTest : public ReportTest {
  protected:
   ChapterTest() {
-    Set_to_English = true;
-    HomeLink = kHomeLink;
-    UsePngButtonForms();
+    options.Set_to_English = true;
+    options.HomeLink = kHomeLink;
   }
   // "back forward" of a written backbone or contents page.
   std::string Targets(const std::string& path) const {
@@ -66,13 +65,13 @@ TEST_F(ChapterTest, BindsTheChaptersIntoOneChainAndListsTheirHeadings) {
                        "<BODY>", "<H2><A HREF=\"r1_1.html\" CLASS=\"A2\">Forces</A></h2>",
                        "<H3><A HREF=\"r1_2.html\" CLASS=\"A3\">Power</A></H3>", ""}));
   for (const auto& [page, targets] :
-       {std::pair{kap1 + "r1.html", HomeLink + " r1_1.html"},
+       {std::pair{kap1 + "r1.html", options.HomeLink + " r1_1.html"},
         std::pair{kap1 + "r1_1.html", std::string("r1.html r1_2.html")},
         std::pair{kap1 + "r1_2.html", std::string("r1_1.html ../../kap02/backbone/r2.html")},
-        std::pair{kap2 + "r2.html", "../../kap01/backbone/r1_2.html " + HomeLink}}) {
+        std::pair{kap2 + "r2.html", "../../kap01/backbone/r1_2.html " + options.HomeLink}}) {
     EXPECT_EQ(Targets(page), targets) << page;
   }
-  EXPECT_EQ(BackboneList.Snapshot(),
+  EXPECT_EQ(lists.BackboneList.Snapshot(),
             (std::vector<std::string>{"Kesta", kap1 + "r1.html", kap1 + "r1_1.html",
                                       kap1 + "r1_2.html", kap2 + "r2.html"}));
   EXPECT_EQ(front_end.Events().back(), "status check File " + kap1 + "r1_2.html");
@@ -80,7 +79,7 @@ TEST_F(ChapterTest, BindsTheChaptersIntoOneChainAndListsTheirHeadings) {
 
 // Chapter 1 has no page but its contents page; the next nine chapters have one page each.
 TEST_F(ChapterTest, TheChapterAfterChapter9HasTheIdAAndTheNumber10) {
-  Set_to_English = false;
+  options.Set_to_English = false;
   files.AddFolder("d:/site/kap01/backbone");
   for (const char id : std::string("23456789a")) {
     files.AddFile(std::string("d:/site/kap0") + id + "/backbone/r" + id + "_1.html", "");
@@ -88,10 +87,10 @@ TEST_F(ChapterTest, TheChapterAfterChapter9HasTheIdAAndTheNumber10) {
   BuildChapterContents(run, std::string(kKap1) + "r1.html");
   const std::string ra = "d:\\site\\kap0a\\backbone\\ra.html";
   EXPECT_NE(Written(ra).find("<TITLE>Inhalt von Kapitel 10</TITLE>"), std::string::npos);
-  EXPECT_EQ(Targets(std::string(kKap1) + "r1.html"), HomeLink + " ../../kap02/backbone/r2.html");
+  EXPECT_EQ(Targets(std::string(kKap1) + "r1.html"), options.HomeLink + " ../../kap02/backbone/r2.html");
   EXPECT_EQ(Targets(ra), "../../kap09/backbone/r9_1.html ra_1.html");
   EXPECT_EQ(Targets("d:/site/kap09/backbone/r9_1.html"), "r9.html ../../kap0a/backbone/ra.html");
-  EXPECT_EQ(BackboneList.Count(), 19);
+  EXPECT_EQ(lists.BackboneList.Count(), 19);
 }
 
 TEST_F(ChapterTest, APageIsCopiedUpToItsOldBarOrBodyEndAndNeverLosesText) {

@@ -35,8 +35,8 @@ TEST_F(IndexList, EachLanguageListHoldsItsOwnTermsAndLetterRows) {
   AddAnchor("Energie", "d:/site/kap1_en/c.html");
   AddAnchor("Baum", "d:/site/kap1_en/e.html");
   AddAnchor(kUebergang, Page("d"));
-  lists.WriteLanguageIndex(kIndex, "_en", "_ge", false);
-  lists.WriteLanguageIndex(kIndex, "_en", "_en", true);
+  WriteLanguageIndex(run, kIndex, "_en", "_ge", false);
+  WriteLanguageIndex(run, kIndex, "_en", "_en", true);
   EXPECT_EQ(Body("d:/site/check/zq_index_ge.html"),
             LetterBar() + LetterRow('A', 'E') + Row("Energie", {"../kap1/b.html#Energie"}) +
                 LetterRow('F', 'Z') + Row(kUebergang, {"../kap1/d.html#" + kUebergang}) +
@@ -53,7 +53,7 @@ TEST_F(IndexList, KeepsEveryReferenceOfAGroupBeyondFortyNine) {
   std::vector<std::string> links;
   for (int n = 1; n <= 60; ++n) AddAnchor("Term", Page("p" + std::to_string(n)));
   for (int n = 60; n >= 1; --n) links.push_back("../kap1/p" + std::to_string(n) + ".html#Term");
-  lists.WriteIndexList(kIndex);
+  WriteIndexList(run, kIndex);
   EXPECT_EQ(Body(kIndexFile),
             LetterBar() + LetterRow('A', 'T') + Row("Term", links) + "</TABLE>\r\n");
 }
@@ -63,9 +63,9 @@ TEST_F(IndexList, KeepsEveryReferenceOfAGroupBeyondFortyNine) {
 TEST_F(IndexList, PassesOverMarkedAnchorsAndMarkersAlone) {
   for (const char* name : {"!", "?", "$", "\xA7", "!Curie", "?ABC", "$010203x", "\xA7Gras"})
     AddAnchor(name, Page("a"));
-  lists.WriteLanguageIndex(kIndex, "_en", "_ge", false);
-  lists.WriteLanguageIndex(kIndex, "_en", "_EN", true);
-  lists.WriteIndexList(kIndex);
+  WriteLanguageIndex(run, kIndex, "_en", "_ge", false);
+  WriteLanguageIndex(run, kIndex, "_en", "_EN", true);
+  WriteIndexList(run, kIndex);
   for (const char* file :
        {"d:/site/check/zq_index_ge.html", "d:/site/check/zq_index_EN.html", kIndexFile})
     EXPECT_EQ(Body(file), LetterBar() + "</TABLE>\r\n") << file;

@@ -9,12 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "../shell/recording_run.h"
+#include "../run/run_fixture.h"
 #include "lists/latex_entry_text.h"
 #include "lists/latex_idx_reader.h"
-#include "platform/memory_file_system.h"
-#include "rewrite/button_templates.h"
-#include "shell/options.h"
 
 namespace check_html {
 namespace {
@@ -67,19 +64,16 @@ TEST(LatexEntryText, UmlautsBecomeEntitiesAndMakeindexNotationIsResolved) {
   EXPECT_EQ(LatexToEntity(std::string(250, 'x') + "\\\"a"), std::string(250, 'x') + "&aum");
 }
 
-class LatexIndex : public ::testing::Test {
+class LatexIndex : public ::testing::Test, protected RunParts<> {
  protected:
   LatexIndex() {
-    ResetOptions();
-    UsePngButtonForms();
-    tex_html = true;
+    options.tex_html = true;
     run.StartFile = "d:\\doc\\r_.html";
     run.SaveProjectname = "Kesta";
     run.SectionPage = "r_se3.html";
     run.RefList = {"zq"};
     files.AddFolder("d:/doc");
   }
-  ~LatexIndex() override { ResetOptions(); }
 
   void Run(const std::string& idx) {
     files.AddFile("d:/doc/r_.idx", idx);
@@ -93,10 +87,6 @@ class LatexIndex : public ::testing::Test {
     if (begin == std::string::npos || end == std::string::npos) return page;
     return page.substr(begin + 11, end - begin - 11);
   }
-
-  MemoryFileSystem files;
-  RecordingFrontEnd front_end;
-  THTML_Thread run{front_end, files};
 };
 
 std::string Record(const std::string& link, const std::string& text) {

@@ -1,33 +1,21 @@
-// Test set-up for the list passes: the in-memory run of the report tests, with a second run
-// object whose list passes are callable and whose chain the test fills.
+// Test set-up for the list passes: the in-memory run context of the report tests, whose anchor
+// chain the test fills.
 #pragma once
 
-#include <memory>
 #include <string>
 #include <utility>
 
 #include "../site/report_run.h"
+#include "lists/index_list.h"
+#include "lists/news_list.h"
+#include "lists/term_lists.h"
 #include "site/item_chain.h"
 
 namespace check_html {
 
-class ListRun : public THTML_Thread {
- public:
-  using THTML_Thread::THTML_Thread;
-  using THTML_Thread::WriteAbbrevList, THTML_Thread::WriteTranslList, THTML_Thread::WriteNameList;
-  using THTML_Thread::WriteIndexList, THTML_Thread::WriteLanguageIndex;
-  using THTML_Thread::WriteNewsList;
-};
-
 class ListTest : public ReportTest {
  protected:
-  ListTest() {
-    lists.SaveDir = run.SaveDir;
-    lists.SaveProjectname = run.SaveProjectname;
-    lists.Database = std::make_unique<SiteDatabase>();
-  }
-
-  ItemChain& Items() { return lists.Database->Items(); }
+  ItemChain& Items() { return database.Items(); }
 
   // Inserts an anchor named `name` found in the page `file`, with its own HREF when given.
   void AddAnchor(std::string name, std::string file, std::string href = "",
@@ -35,8 +23,6 @@ class ListTest : public ReportTest {
     Items().InsertItem(
         Item{std::move(name), "", std::move(fragment), "", std::move(href), std::move(file)});
   }
-
-  ListRun lists{front_end, files};
 };
 
 // The letter bar of a list page with the table start that follows it.

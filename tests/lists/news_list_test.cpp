@@ -46,8 +46,8 @@ TEST_F(NewsList, ListsDatedAnchorsNewestFirstOnBothPages) {
   AddAnchor("$311299 Neu", "d:/site/c.html");
   AddAnchor("$x1$A 9 Hex", "d:/site/b.html");
   AddAnchor("!Ampere", "d:/site/a.html");
-  lists.WriteNewsList("d:\\site\\check\\overview_main.html", true);
-  lists.WriteNewsList("d:\\site\\check\\zq_new.html", false);
+  WriteNewsList(run, "d:\\site\\check\\overview_main.html", true);
+  WriteNewsList(run, "d:\\site\\check\\zq_new.html", false);
   const std::string rows =
       Row("<A HREF=\"../kap1/p.html#top\">15.03.24</A>", "a.html", "$150324x_y", "&nbsp;") +
       Row("x1.$A. 9", "b.html", "$x1$A 9 Hex", "Hex") +
@@ -71,7 +71,7 @@ TEST_F(NewsList, ListsDatedAnchorsNewestFirstOnBothPages) {
 TEST_F(NewsList, DropsDatedAnchorsBeyondTheThousandthWithOneLogLine) {
   for (int n = 0; n < 1003; ++n)
     AddAnchor("$010120 c" + std::to_string(10000 + n), "d:/site/a.html");
-  lists.WriteNewsList("d:\\site\\check\\zq_new.html", false);
+  WriteNewsList(run, "d:\\site\\check\\zq_new.html", false);
   const std::string page = Written("d:/site/check/zq_new.html");
   EXPECT_NE(page.find("c10999 </TD>"), std::string::npos);
   EXPECT_EQ(page.find("c11000"), std::string::npos);

@@ -33,7 +33,7 @@ TEST_F(TermLists, AbbreviationsDropOnlyOccurrencesRepeatingTheRowBefore) {
   AddTerm("?arbeit", "a.html", "W");
   AddTerm("?\xD6lpreis", "a.html", "OL");
   AddAnchor("!Ampere", "d:/site/a.html");
-  lists.WriteAbbrevList("d:\\site\\check\\zq_abk.html");
+  WriteAbbrevList(run, "d:\\site\\check\\zq_abk.html");
   EXPECT_EQ(Body("d:/site/check/zq_abk.html"),
             LetterBar() + LetterRow('A', 'A') + TermRow("a.html", "?arbeit", "W", "arbeit") +
                 LetterRow('B', 'G') + TermRow("c.html", "?gleichstrom", "DC", "gleichstrom") +
@@ -50,7 +50,7 @@ TEST_F(TermLists, NamesGroupOccurrencesAndWriteUmlautsAsEntities) {
   AddAnchor("!ampere", "d:/site/b.html");
   AddAnchor("!\xD6zdemir", "d:/site/c.html");
   AddTerm("?Ampere", "a.html", "A");
-  lists.WriteNameList("d:\\site\\check\\zq_name.html");
+  WriteNameList(run, "d:\\site\\check\\zq_name.html");
   EXPECT_EQ(
       Body("d:/site/check/zq_name.html"),
       LetterBar() + LetterRow('A', 'A') +
@@ -65,12 +65,12 @@ TEST_F(TermLists, NamesGroupOccurrencesAndWriteUmlautsAsEntities) {
 
 // No letter bar, no duplicate test, the translation as written.
 TEST_F(TermLists, TranslationsListEveryOccurrenceWithoutLetters) {
-  Set_to_English = true;
+  options.Set_to_English = true;
   AddTerm("\xA7power", "a.html", "L\xE4nge");
   AddTerm("\xA7power", "b.html", "L\xE4nge");
   AddTerm("\xA7\xFCppig", "a.html", "over");
   AddTerm("?power", "a.html", "F");
-  lists.WriteTranslList("d:\\site\\check\\zq_transl.html");
+  WriteTranslList(run, "d:\\site\\check\\zq_transl.html");
   EXPECT_TRUE(Written("d:/site/check/zq_transl.html")
                   .ends_with("<H1>List of Translations</H1>\r\n<TABLE BORDER=\"1\">\r\n" +
                              TermRow("b.html", "\xA7power", "L\xE4nge", "power") +

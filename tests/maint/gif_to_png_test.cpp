@@ -10,10 +10,9 @@
 #include <thread>
 
 #include "../platform/temp_folder.h"
-#include "../shell/recording_run.h"
+#include "../run/run_fixture.h"
 #include "platform/case_map.h"
 #include "platform/disk_file_system.h"
-#include "shell/options.h"
 #include "site/site_database.h"
 
 namespace check_html {
@@ -22,27 +21,24 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-class GifToPng : public ::testing::Test {
+class GifToPng : public ::testing::Test, protected RunParts<DiskFileSystem> {
  protected:
   GifToPng() {
-    ResetOptions();
-    run_.Database = std::make_unique<SiteDatabase>();
-    run_.Database->AddFile(Lower("r1.html"), 0, "");
+    database.AddFile(Lower("r1.html"), 0, "");
   }
-  ~GifToPng() override { ResetOptions(); }
 
   std::string Lower(const std::string& relative) const {
     return LowerCase(site_.Path() + "/" + relative);
   }
   void Converter(const std::string& body) {
     site_.Put("c/conv.sh", "#!/bin/sh\n" + body);
-    ConverterPath = site_.Path() + "/c/conv.sh";
-    fs::permissions(ConverterPath, fs::perms::owner_all);
+    options.ConverterPath = site_.Path() + "/c/conv.sh";
+    fs::permissions(options.ConverterPath, fs::perms::owner_all);
   }
   // `relative` as the crawl records a picture; with `bytes` the file is put on disk.
   void Picture(const std::string& relative, const char* bytes = nullptr) {
     if (bytes != nullptr) site_.Put(relative, bytes);
-    run_.Database->AddPicture(Lower(relative), true, 1);
+    database.AddPicture(Lower(relative), true, 1);
   }
   // The files of folder i/ with their bytes.
   std::map<std::string, std::string> Files() const {
@@ -56,9 +52,6 @@ class GifToPng : public ::testing::Test {
   }
 
   TempFolder site_;
-  DiskFileSystem disk_;
-  RecordingFrontEnd front_end_;
-  THTML_Thread run_{front_end_, disk_};
 };
 
 TEST_F(GifToPng, ConvertsGifsAndDeletesThemExceptProtectedAndAnimatedOnes) {
@@ -74,7 +67,7 @@ TEST_F(GifToPng, ConvertsGifsAndDeletesThemExceptProtectedAndAnimatedOnes) {
   Picture("i/d.jpg", "D");
   Picture("i/kugel1.gif", "K");
   Picture("i/g.gif");  // missing
-  ConvertGifs(run_);
+  ConvertGifs(run);
   const std::string i = site_.Path() + "/i/";
   EXPECT_EQ(Files(),
             (std::map<std::string, std::string>{{"a.png", i + "a.gif"},
@@ -99,32 +92,32 @@ TEST_F(GifToPng, AConverterThatFailsOrWritesNothingKeepsTheGifAndLeavesNoPng) {
   Picture("i/b.gif", "B");  // not tried after a stop
   for (const auto& [body, outcome] : cases) {
     Converter(body);
-    front_end_.Clear();
+    front_end.Clear();
     std::jthread stopper([&](std::stop_token token) {
-      while (!token.stop_requested() && front_end_.Events().empty()) {
+      while (!token.stop_requested() && front_end.Events().empty()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
       }
-      if (std::string_view(outcome) == "stopped") run_.RequestStop();
+      if (std::string_view(outcome) == "stopped") run.RequestStop();
     });
-    ConvertGifs(run_);
+    ConvertGifs(run);
     EXPECT_EQ(Files(), (std::map<std::string, std::string>{{"a.gif", "A"}, {"b.gif", "B"}}));
     const std::string a = Lower("i/a.gif"), b = Lower("i/b.gif");
     Lines expected;
-    for (const std::string& gif : run_.Stopped() ? Lines{a} : Lines{a, b}) {
+    for (const std::string& gif : run.Stopped() ? Lines{a} : Lines{a, b}) {
       expected.push_back("status convert: " + gif);
       expected.push_back(std::string("log !!!Converter ") + outcome + ", GIF kept: " + gif);
     }
-    EXPECT_EQ(front_end_.Events(), expected) << body;
+    EXPECT_EQ(front_end.Events(), expected) << body;
   }
 }
 
 TEST_F(GifToPng, AConverterThatCannotBeStartedIsLogged) {
-  ConverterPath = site_.Path() + "/no_converter";
+  options.ConverterPath = site_.Path() + "/no_converter";
   Picture("i/a.gif", "A");
-  ConvertGifs(run_);
+  ConvertGifs(run);
   EXPECT_EQ(Files(), (std::map<std::string, std::string>{{"a.gif", "A"}}));
-  EXPECT_EQ(front_end_.Events(),
-            Lines{"log !!!Converter not started (No such file or directory): " + ConverterPath});
+  EXPECT_EQ(front_end.Events(),
+            Lines{"log !!!Converter not started (No such file or directory): " + options.ConverterPath});
 }
 
 }  // namespace

@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "../shell/recording_run.h"
+#include "../run/run_fixture.h"
 #include "platform/memory_file_system.h"
-#include "shell/options.h"
 #include "site/site_database.h"
 
 namespace check_html {
@@ -12,30 +11,24 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-class SpecialCopyTest : public ::testing::Test {
+class SpecialCopyTest : public ::testing::Test, protected RunParts<MemoryFileSystem> {
  protected:
   SpecialCopyTest() {
-    ResetOptions();
-    SpecialDir = "d:/special";
-    run_.Database = std::make_unique<SiteDatabase>();
+    options.SpecialDir = "d:/special";
   }
-  ~SpecialCopyTest() override { ResetOptions(); }
 
   // A page linked first from page `from` (0 for the start page); `exists` puts it on disk.
   int32_t Page(const std::string& path, int32_t from, bool exists = true) {
-    const int32_t i = run_.Database->AddFile(path, from, "");
-    run_.Database->FileRecords()[static_cast<std::size_t>(i)].Exists = exists;
-    if (exists) files_.AddFile(path, path);
+    const int32_t i = database.AddFile(path, from, "");
+    database.FileRecords()[static_cast<std::size_t>(i)].Exists = exists;
+    if (exists) files.AddFile(path, path);
     return i;
   }
   void Shows(int32_t page, const std::string& picture) {
-    files_.AddFile(picture, picture);
-    run_.Database->AppendPic(page, run_.Database->AddPicture(picture, true, page));
+    files.AddFile(picture, picture);
+    database.AppendPic(page, database.AddPicture(picture, true, page));
   }
 
-  MemoryFileSystem files_;
-  RecordingFrontEnd front_end_;
-  THTML_Thread run_{front_end_, files_};
 };
 
 TEST_F(SpecialCopyTest, CopiesBackbonePagesSectionPagesAndTheirPicturesIntoTheFlatLayout) {
@@ -53,16 +46,16 @@ TEST_F(SpecialCopyTest, CopiesBackbonePagesSectionPagesAndTheirPicturesIntoTheFl
   Shows(r2, "c:/site/kap02/illustr/fig1.png");
   Shows(a21, "c:/site/kap02/illustr/fig1.png");  // copied once
   Shows(a21, "c:/site/kap02/advanced/chart.png");
-  run_.Database->AppendPic(a21, -1);  // a missing picture
+  database.AppendPic(a21, -1);  // a missing picture
   Shows(a23, "c:/site/kap03/illustr/fig1.png");
   Shows(a23, "c:/site/kap03/illustr/broken.png");
-  files_.SetIoError("c:/site/kap03/illustr/broken.png");
-  files_.AddFile("d:/special/illustr/chart.png", "from an earlier run");
-  files_.ClearLog();
+  files.SetIoError("c:/site/kap03/illustr/broken.png");
+  files.AddFile("d:/special/illustr/chart.png", "from an earlier run");
+  files.ClearLog();
 
-  CopySpecial(run_);
+  CopySpecial(run);
 
-  EXPECT_EQ(files_.Log(),
+  EXPECT_EQ(files.Log(),
             (Lines{"make folder d:/special/backbone",
                    "copy c:/site/kap01/backbone/r1.html -> d:/special/backbone/r1.html",
                    "copy c:/site/kap02/backbone/r2_1.html -> d:/special/backbone/r2_1.html",
@@ -75,7 +68,7 @@ TEST_F(SpecialCopyTest, CopiesBackbonePagesSectionPagesAndTheirPicturesIntoTheFl
                    "copy c:/site/kap02/basics/intro.html -> d:/special/appendix/a2_3_intro.html",
                    "copy c:/site/kap02/illustr/pendel.html -> "
                    "d:/special/appendix/r2_1_pendel.html"}));
-  EXPECT_EQ(front_end_.Events(),
+  EXPECT_EQ(front_end.Events(),
             (Lines{"status Do_Special: Copy all for Python", "log Do_Special: Copy all for Python",
                    "log         to: d:/special", "log Copy Special: c:/site/kap01/backbone/r1.html",
                    "log Copy Special: c:/site/kap02/backbone/r2_1.html",
@@ -96,9 +89,9 @@ TEST_F(SpecialCopyTest, WithoutABackbonePageFirstTheSiteRootIsTheFolderOfTheStar
   const int32_t start = Page("c:/site/start.html", 0);
   Page("c:/site/kap01/basics/w.html", start);
   Page("c:/other/kap01/basics/v.html", start);
-  files_.ClearLog();
-  CopySpecial(run_);
-  EXPECT_EQ(files_.Log(),
+  files.ClearLog();
+  CopySpecial(run);
+  EXPECT_EQ(files.Log(),
             (Lines{"make folder d:/special/appendix",
                    "copy c:/site/kap01/basics/w.html -> d:/special/appendix/start_w.html"}));
 }

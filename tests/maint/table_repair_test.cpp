@@ -11,10 +11,8 @@ namespace {
 
 constexpr const char* kPage = "d:\\s\\p.html";
 
-class TableRepairTest : public ::testing::Test {
+class TableRepairTest : public ::testing::Test, protected RunParts<DriverFiles> {
  protected:
-  TableRepairTest() { ResetOptions(); }
-  ~TableRepairTest() override { ResetOptions(); }
 
   // Repairs a page holding `body` and gives the new body; the log lines go to Logs().
   std::string Repair(const std::string& body) {
@@ -41,9 +39,6 @@ class TableRepairTest : public ::testing::Test {
     return logs;
   }
 
-  DriverFiles files;
-  RecordingFrontEnd front_end;
-  THTML_Thread run{front_end, files};
 };
 
 std::string Row(const std::string& cells) { return "<tr>" + cells + "</tr>"; }

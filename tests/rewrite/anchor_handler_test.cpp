@@ -46,7 +46,7 @@ TEST_F(AnchorHandler, NumbersUnnamedAndGeneratedNamesInOneSequence) {
 }
 
 // Abbreviation ("?") and translation ("\xA7") names get their title and style. Dated anchors
-// (Clear_Anc) are retired Old_Days after their date: the name loses its date, or goes when
+// (options.Clear_Anc) are retired options.Old_Days after their date: the name loses its date, or goes when
 // nothing is left, and a "Bli" class goes with it; a dated HREF is retired as well, but its class
 // stays.
 TEST_F(AnchorHandler, SpecialNamesGetTheirTitleAndDatedOnesRetireOldDaysAfterTheirDate) {
@@ -71,10 +71,10 @@ TEST_F(AnchorHandler, SpecialNamesGetTheirTitleAndDatedOnesRetireOldDaysAfterThe
       {true, dated + 31, "a class=\"Bli1\" href=\"$010120_Page.HTM\"",
        "<a NAME=\"_dum_1\" CLASS=\"Bli1\" HREF=\"page.html\">"},
   };
-  Old_Days = 30;
+  options.Old_Days = 30;
   for (const auto& c : cases) {
-    Clear_Anc = c.clear;
-    TodayNumber = c.today;
+    options.Clear_Anc = c.clear;
+    options.TodayNumber = c.today;
     run.AnchorCounter = 0;
     EXPECT_EQ(Fresh([&] { HandleAnchor(page, "", c.tag); }), c.expected) << c.tag << " " << c.today;
   }
@@ -82,7 +82,7 @@ TEST_F(AnchorHandler, SpecialNamesGetTheirTitleAndDatedOnesRetireOldDaysAfterThe
 
 // The equation anchor still uses up a generated number, as the crawl counted it.
 TEST_F(AnchorHandler, NumberedEquationBecomesATableWithItsLabel) {
-  xxx_mathjax = true;
+  options.xxx_mathjax = true;
   HandleAnchor(page, "", "a id=\"x1-30003.2\"");
   Load("</a> after <a href=\"b.html\"></a></HTML>");
   HandleAnchor(page, "Hence \\begin{equation}E=mc^2\\index{energy}\\end{equation} ",
@@ -95,13 +95,13 @@ TEST_F(AnchorHandler, NumberedEquationBecomesATableWithItsLabel) {
             "\\begin{equation}E=mc^2\\end{equation} \n</TD><TD WIDTH=\"1%\" VALIGN=\"TOP\">"
             "<a ID=\"x1-2001r4\" NAME=\"EqID\"></a></TD><TD WIDTH=\"65\" ALIGN=\"LEFT\" "
             "VALIGN=\"MIDDLE\">(3.4)</TD></TR></TABLE> \nafter <a NAME=\"_dum_3\" HREF=\"b.html\">");
-  xxx_mathjax = false;  // without the option the id is an ordinary one
+  options.xxx_mathjax = false;  // without the option the id is an ordinary one
   const std::string equation = "\\begin{equation}x\\end{equation}";
   EXPECT_EQ(Fresh([&] { HandleAnchor(page, equation, "a id=\"x1-2001r5\""); }),
             "\\begin{equation}x\\end{equation}<a ID=\"x1-2001r5\" NAME=\"_dum_4\">");
 }
 
-// Only with xxx_mathjax; each command goes through its first closing brace.
+// Only with options.xxx_mathjax; each command goes through its first closing brace.
 TEST_F(AnchorHandler, StripIndexCommandsRemovesEveryCommandThroughItsFirstClosingBrace) {
   for (const auto& [mathjax, text, expected] : {
            std::tuple{true, "a\\index{x}b", "ab"},
@@ -110,9 +110,9 @@ TEST_F(AnchorHandler, StripIndexCommandsRemovesEveryCommandThroughItsFirstClosin
            std::tuple{true, "a\\index{x}b\\index{open", "ab\\index{open"},
            std::tuple{true, "plain", "plain"},
            std::tuple{false, "a\\index{x}b", "a\\index{x}b"}}) {
-    xxx_mathjax = mathjax;
+    options.xxx_mathjax = mathjax;
     std::string s = text;
-    StripIndexCommands(s);
+    StripIndexCommands(options, s);
     EXPECT_EQ(s, expected) << text;
   }
 }

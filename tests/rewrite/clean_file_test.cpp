@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "driver_fixture.h"
+#include "rewrite/rewrite_all_pages.h"
 #include "platform/file_error.h"
 #include "rewrite/tex_pre_pass.h"
 
@@ -24,14 +25,14 @@ TEST_F(CleanFileTest, MovesAnHtmPageToItsBackupAndListsItUnderItsNewName) {
                                                    "write d:/s/x_se2.html"}));
   EXPECT_EQ(Text("d:/s/x_se2.bak"), kPage);
   EXPECT_EQ(Text("d:/s/x_se2.html").rfind(kDoctype, 0), 0u);
-  EXPECT_EQ(CleanedList.Snapshot(), (Lines{"zq", "d:/s/x_se2.html"}));
+  EXPECT_EQ(lists.CleanedList.Snapshot(), (Lines{"zq", "d:/s/x_se2.html"}));
   EXPECT_EQ(run.RefList, Lines{"FILE x_se2.pdf"});
   EXPECT_EQ(front_end.Events(), (Lines{"log d:/s/x_se2.htm",
                                                           "status Clean File d:/s/x_se2.htm"}));
 }
 
 TEST_F(CleanFileTest, ConverterPagesKeepThePrePassedTextAsBackupUnlessBakClear) {
-  tex_html = true;
+  options.tex_html = true;
   const int32_t i = AddPage("d:/s/y.html", kPage);
   files.AddFile("d:/s/y.bak", "older backup");
   files.ClearLog();
@@ -39,7 +40,7 @@ TEST_F(CleanFileTest, ConverterPagesKeepThePrePassedTextAsBackupUnlessBakClear) 
   EXPECT_EQ(files.Log(), (Lines{"remove d:/s/y.bak", "write d:/s/y.bak",
                                                    "write d:/s/y.html"}));
   EXPECT_EQ(Text("d:/s/y.bak"), "<html><head><title>T</title></head><p>x</p></html>   \n  \n");
-  BakClear = true;
+  options.BakClear = true;
   EXPECT_TRUE(CleanFile(run, "d:/s/y.html", "d:/s/y.html", i, false));
   EXPECT_EQ(files.Files(), Lines{"d:/s/y.html"});
 }
@@ -52,7 +53,7 @@ TEST_F(CleanFileTest, LeavesIndexPagesAndPagesWithoutEndAlone) {
             (Lines{"log d:/s/z.html", "status Clean File d:/s/z.html",
                                       "log !!!No </HTML>, page not rewritten: d:/s/z.html"}));
   EXPECT_EQ(files.Files().size(), 3u);
-  EXPECT_EQ(CleanedList.Count(), 0);
+  EXPECT_EQ(lists.CleanedList.Count(), 0);
 }
 
 // Whatever fails, the page stays whole under its own name.
@@ -66,17 +67,16 @@ TEST_F(CleanFileTest, AFailedFileOperationEndsTheRewriteWithThePageWhole) {
                {true, 'w', kWriteMappingText},
                {true, 'b', "Can not delete file d:/s/w.bak"}};
   for (const auto& c : cases) {
-    DriverFiles disk;
+    RunParts<DriverFiles> parts;
+    DriverFiles& disk = parts.files;
     disk.AddFile("d:/s/w.html", kPage);
     if (c.fault == 'r') disk.SetIoError("d:/s/w.html");
     if (c.fault == 'w') disk.failing_write = "d:/s/w.html";
     if (c.fault == 'b') disk.AddFile("d:/s/w.bak", ""), disk.SetReadOnly("d:/s/w.bak");
-    tex_html = c.tex;
-    DriverRun page_run(front_end, disk);
-    page_run.Database = std::make_unique<SiteDatabase>();
-    page_run.Database->AddFile("d:/s/w.html", 0, "");
+    parts.options.tex_html = c.tex;
+    parts.database.AddFile("d:/s/w.html", 0, "");
     try {
-      CleanFile(page_run, "d:/s/w.html", "d:/s/w.html", 1, false);
+      CleanFile(parts.run, "d:/s/w.html", "d:/s/w.html", 1, false);
       ADD_FAILURE() << c.error << ": no error";
     } catch (const FileError& error) {
       EXPECT_EQ(error.what(), c.error);
@@ -86,11 +86,11 @@ TEST_F(CleanFileTest, AFailedFileOperationEndsTheRewriteWithThePageWhole) {
 }
 
 TEST_F(CleanFileTest, APageBeyondAFullListOverwritesItsLastEntry) {
-  ASSERT_TRUE(CleanedList.SetCount(kPageListLast));
+  ASSERT_TRUE(lists.CleanedList.SetCount(kPageListLast));
   CleanFile(run, "d:/s/x.html", "d:/s/x.html", AddPage("d:/s/x.html", kPage), false);
-  EXPECT_TRUE(ListFull);
-  EXPECT_EQ(CleanedList.Count(), kPageListLast);
-  EXPECT_EQ(CleanedList.Get(kPageListLast), "d:/s/x.html");
+  EXPECT_TRUE(lists.ListFull);
+  EXPECT_EQ(lists.CleanedList.Count(), kPageListLast);
+  EXPECT_EQ(lists.CleanedList.Get(kPageListLast), "d:/s/x.html");
 }
 
 using RewriteAllPagesTest = DriverTest;
@@ -103,13 +103,13 @@ TEST_F(RewriteAllPagesTest, RewritesEveryFoundPageOnceUnderItsNewName) {
   AddEntry("d:/s/missing.html", false);
   AddPage("d:/s/index.html", kPage);
   files.ClearLog();
-  run.RewriteAllPages();
+  RewriteAllPages(run);
 
-  const auto table = run.Database->Files();
+  const auto table = database.Files();
   EXPECT_EQ(std::vector<std::string>(table.begin() + 1, table.end()),
             (Lines{"d:/s/x.html", "d:/s/x.html", "d:/s/y.html", "d:/s/p.gif",
                                       "d:/s/missing.html", "d:/s/index.html"}));
-  EXPECT_EQ(CleanedList.Snapshot(), (Lines{"zq", "d:/s/x.html", "d:/s/y.html"}));
+  EXPECT_EQ(lists.CleanedList.Snapshot(), (Lines{"zq", "d:/s/x.html", "d:/s/y.html"}));
   EXPECT_EQ(files.Log(), (Lines{
                              "rename d:/s/x.htm -> d:/s/x.bak", "write d:/s/x.html",
                              "rename d:/s/y.html -> d:/s/y.bak", "write d:/s/y.html"}));
@@ -121,18 +121,18 @@ TEST_F(RewriteAllPagesTest, RewritesEveryFoundPageOnceUnderItsNewName) {
 TEST_F(RewriteAllPagesTest, MovesNoPageOntoAnotherFileButConverterModeRewritesFromTheHtmPage) {
   AddPage("d:/s/x.htm", "<p>x.htm</p></html>\n");
   AddPage("d:/s/x.html", kPage);
-  run.RewriteAllPages();
-  EXPECT_EQ(run.Database->Files()[1], "d:/s/x.htm");
+  RewriteAllPages(run);
+  EXPECT_EQ(database.Files()[1], "d:/s/x.htm");
   EXPECT_EQ(Text("d:/s/x.htm"), "<p>x.htm</p></html>\n");
   EXPECT_EQ(Text("d:/s/x.bak"), kPage);
   EXPECT_EQ(front_end.Events().front(), "log !!!Page not moved, the new name exists: d:/s/x.htm");
 
-  tex_html = true;
-  for_mathjax = false;
+  options.tex_html = true;
+  options.for_mathjax = false;
   front_end.Clear();
-  run.Database->ReplaceFile(1, "d:/s/x.htm");
-  run.RewriteAllPages();
-  EXPECT_EQ(run.Database->Files()[1], "d:/s/x.html");
+  database.ReplaceFile(1, "d:/s/x.htm");
+  RewriteAllPages(run);
+  EXPECT_EQ(database.Files()[1], "d:/s/x.html");
   EXPECT_EQ(Text("d:/s/x.htm"), "<p>x.htm</p></html>\n");
   EXPECT_NE(Text("d:/s/x.html").find("<p>x.htm</p>"), std::string::npos);
   EXPECT_EQ(front_end.Events().front(), "log d:/s/x.htm");
@@ -142,14 +142,14 @@ TEST_F(RewriteAllPagesTest, MovesNoPageOntoAnotherFileButConverterModeRewritesFr
 // the house rule ends the page and the old bar after it gives way to the new one.
 TEST_F(RewriteAllPagesTest, BindsOnlyChapterPagesAndEndsSubFolderPagesAtTheRule) {
   run.BindNoBack = true;
-  BackboneList.Set(1, "d:\\s\\kap01\\backbone\\r1.html");
+  lists.BackboneList.Set(1, "d:\\s\\kap01\\backbone\\r1.html");
   AddPage("d:/s/kap02/illustr/f.html",
           "<p>f</p><HR SIZE=\"3\" NOSHADE=\"NOSHADE\" COLOR=\"#010101\">old bar</html>\n");
   AddPage("d:/other/o.html", kPage);
-  run.RewriteAllPages();
-  BackboneList.Set(1, "");
-  EXPECT_EQ(RootPrefix(), "d:/s/kap");
-  EXPECT_EQ(CleanedList.Snapshot(), (Lines{"zq", "d:/s/kap02/illustr/f.html"}));
+  RewriteAllPages(run);
+  lists.BackboneList.Set(1, "");
+  EXPECT_EQ(lists.RootPrefix(), "d:/s/kap");
+  EXPECT_EQ(lists.CleanedList.Snapshot(), (Lines{"zq", "d:/s/kap02/illustr/f.html"}));
   EXPECT_EQ(Text("d:/s/kap02/illustr/f.html").find("old bar"), std::string::npos);
 }
 
@@ -157,8 +157,8 @@ TEST_F(RewriteAllPagesTest, AStopRequestEndsThePassBeforeTheNextPage) {
   AddPage("d:/s/a.html", kPage);
   AddPage("d:/s/b.html", kPage);
   front_end.on_log = [this](const std::string&) { run.RequestStop(); };
-  run.RewriteAllPages();
-  EXPECT_EQ(CleanedList.Snapshot(), (Lines{"zq", "d:/s/a.html"}));
+  RewriteAllPages(run);
+  EXPECT_EQ(lists.CleanedList.Snapshot(), (Lines{"zq", "d:/s/a.html"}));
 }
 
 TEST_F(RewriteTest, ThePrePassCountsFiguresByTheirRuleTagsAndSavesTheBackup) {

@@ -11,10 +11,7 @@ namespace {
 
 class ImageHandler : public RewriteTest {
  protected:
-  ImageHandler() {
-    tex_html = false;
-    UsePngButtons = true;
-  }
+  ImageHandler() { options.tex_html = false; }
   // The tag as written, the writer's line breaks taken out again (each break follows a blank).
   std::string Rewrite(const std::string& tag) {
     std::string out = Fresh([&] { HandleImage(page, tag); });
@@ -57,7 +54,7 @@ TEST_F(ImageHandler, IconsGetTheirFixedSizeAndPathAndLoseTheirOtherKnownAttribut
       {false, "../styles/kugel1.png", "20\" HEIGHT=\"20", "../styles/kugel1.gif"},
   };
   for (const auto& c : cases) {
-    UsePngButtons = c.png;
+    run.PngButtons = c.png;
     EXPECT_EQ(Rewrite("img class=\"c\" src=\"" + c.src + "\" alt=\"x\" width=\"9\" title=\"t\""),
               "<IMG class=\"c\" WIDTH=\"" + c.size + "\" BORDER=\"0\" SRC=\"" + c.written_src +
                   "\">")
@@ -93,7 +90,7 @@ TEST_F(ImageHandler, SizeStepReducesLargePicturesByTheirOnloadHint) {
       // Without a whole number for both sizes the step does nothing.
       {"width=\"800\" height=\"60%\"", " WIDTH=\"800\" HEIGHT=\"60%\"", ""},
   };
-  ChlargeImageItem = true;
+  options.ChlargeImageItem = true;
   for (const auto& c : cases) {
     EXPECT_EQ(Rewrite("img src=\"a.png\" " + c.attributes),
               "<IMG" + c.result + " SRC=\"a.png\"" + c.title + ">")
@@ -102,7 +99,7 @@ TEST_F(ImageHandler, SizeStepReducesLargePicturesByTheirOnloadHint) {
 }
 
 TEST_F(ImageHandler, ConverterPagesAndSectionIconsKeepTheirSize) {
-  tex_html = true;
+  options.tex_html = true;
   EXPECT_EQ(Rewrite("img src=\"a.png\" width=\"800\" height=\"600\""),
             "<IMG WIDTH=\"800\" HEIGHT=\"600\"" + std::string(kEnlarge) + " SRC=\"a.png\"" +
                 kEnlargeTitle + ">");
@@ -112,7 +109,7 @@ TEST_F(ImageHandler, ConverterPagesAndSectionIconsKeepTheirSize) {
 }
 
 TEST_F(ImageHandler, GifPicturesTakeTheirPngNamesExceptAnimatedOnes) {
-  GiF2PNGItem = true;
+  options.GiF2PNGItem = true;
   EXPECT_EQ(Rewrite("img src=\"Pic.GIF\""), "<IMG SRC=\"pic.png\">");
   EXPECT_EQ(Rewrite("img src=\"x_a_n_i_m_1.gif\""), "<IMG SRC=\"x_a_n_i_m_1.gif\">");
 }

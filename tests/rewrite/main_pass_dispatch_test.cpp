@@ -25,12 +25,12 @@ TEST_F(MainPass, RebuildsTheDoctypeAndTheHeadByLanguageAndMode) {
   const std::string title =
       "><head><meta charset=\"e\"><title>T</title><meta http-equiv=\"Content-Type\" "
       "content=\"text/html; charset=iso-8859-1\">\n";  // no cut inside the quoted value
-  tex_html = false;
+  options.tex_html = false;
   EXPECT_EQ(Run(head), "<!DOCTYPE HTML><HTML lang=\"de\"" + title +
                            "<SCRIPT ID=\"zq_x_1\" LANGUAGE=\"JavaScript\" "
                            "SRC=\"../../styles/zq_check_pagestyle.js\"></SCRIPT>\n</head>\n\n");
-  tex_html = true;
-  Set_to_English = true;
+  options.tex_html = true;
+  options.Set_to_English = true;
   EXPECT_EQ(Run(head), "<!DOCTYPE HTML><HTML lang=\"en\"" + title +
                            "<SCRIPT ID=\"zq_x_1\" SRC=\"../../styles/zq_cs.js\"></SCRIPT>\n"
                            "</head>\n\n");

@@ -112,13 +112,11 @@ const std::string kGoToSize =
 class PageEndTest : public RewriteTest {
  protected:
   PageEndTest() {
-    UsePngButtonForms();
-    HomeLink = "../../index.html\" TARGET=\"_top";
+    options.HomeLink = "../../index.html\" TARGET=\"_top";
     files.AddFolder("d:/site/kap01");
-    Set_to_English = true;
+    options.Set_to_English = true;
     run.SaveProjectname = "Kesta";
-    run.Database = std::make_unique<SiteDatabase>();
-    SiteDatabase& base = *run.Database;
+    SiteDatabase& base = database;
     // r_se1 and r_se3 link to the page x (index 3), after the start file (node index 0).
     for (const char* name : {"r_se1", "r_se3", "x"}) {
       const int32_t i = base.AddFile(std::string("d:/site/kap01/") + name + ".html", 0, "");
@@ -129,7 +127,6 @@ class PageEndTest : public RewriteTest {
     page.FileIndex = 3;
     page.SourceName = page.TargetName = "d:/site/kap01/x.html";
   }
-  ~PageEndTest() override { UsePngButtonForms(); }
 
   // The saved page after `write`, which follows the pending line "end of text".
   std::string Written(const std::function<void()>& write) {
@@ -172,7 +169,7 @@ TEST_F(PageEndTest, GoToBarLeadsToTheSectionPageTitledByItsLinkingPageElseByItsN
 }
 
 TEST_F(PageEndTest, SubFolderBarWritesOneGoToLinePerLinkingPage) {
-  tex_html = false;
+  options.tex_html = false;
   page.InSubFolder = page.BodyEnded = true;
   page.SourceName = "d:/site/kap01/illustr/x.html";
   EXPECT_EQ(EndPage(),
@@ -193,7 +190,7 @@ TEST_F(PageEndTest, PageEndsWithoutABar) {
         std::tuple{false, false, true, "end of text\n</BODY></HTML>\n  \n  \n"},
         std::tuple{false, false, false, "end of text</HTML>\n  \n  \n"},
         std::tuple{true, false, true, "end of text</BODY></HTML>\n"}}) {
-    tex_html = tex;
+    options.tex_html = tex;
     page.InNoFrames = no_frames;
     page.BodyEnded = body_ended;
     EXPECT_EQ(EndPage(), out);

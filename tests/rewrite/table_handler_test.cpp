@@ -38,7 +38,7 @@ TEST_F(TableHandler, BaselineRowsAlignToTheTopOnlyInConverterPages) {
   for (const auto& [converter, row] :
        {std::pair{true, "<tr style=\"vertical-align:top;\">"},
         std::pair{false, "<tr style=\"Vertical-Align:Baseline;\">"}}) {
-    tex_html = converter;
+    options.tex_html = converter;
     Load("<tr style=\"Vertical-Align:Baseline;\"></tr></table></HTML>");
     EXPECT_EQ(Fresh([&] { HandleTable(page, "table"); }),
               std::string("<table>\n") + row + "</tr>\n</table>\n");

@@ -6,12 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "../run/run_fixture.h"
 #include "platform/file_error.h"
-#include "platform/memory_file_system.h"
-#include "rewrite/button_templates.h"
-#include "shell/options.h"
 #include "shell/report_names.h"
-#include "site/page_lists.h"
 #include "recording_run.h"
 
 namespace check_html {
@@ -41,18 +38,13 @@ Events Join(std::initializer_list<Events> parts) {
 
 class HtmlThreadTest : public ::testing::Test {
  protected:
-  HtmlThreadTest() {
-    ResetOptions();
-    UsePngButtonForms();
-    ListFull = false;
-    CleanedList.Reset("zq");
-  }
-  ~HtmlThreadTest() override { ResetOptions(); }
+  HtmlThreadTest() { parts_.lists.CleanedList.Reset("zq"); }
 
   // Runs a recording run for kStart with output folder d:\out and prefix zq to its end.
   Events RunToEnd(const std::function<void(RecordingRun&)>& set_up = {}) {
     RecordingFrontEnd front_end;
-    RecordingRun run(front_end, files_);
+    RecordingRun thread({front_end, parts_.files, parts_.options, parts_.lists});
+    RunContext& run = thread.Context();
     run.SaveDir = "d:\\out";
     run.StartFile = kStart;
     ReportNames names = MakeReportNames("zq");
@@ -60,18 +52,20 @@ class HtmlThreadTest : public ::testing::Test {
     run.TranslFile = names.TranslFile, run.NameFile = names.NameFile;
     run.IndexFile = names.IndexFile, run.BadFile = names.BadFile;
     run.DumFile = names.DumFile, run.NewFile = names.NewFile;
-    if (set_up) set_up(run);
-    run.Start();
-    run.Wait();
-    error_text_ = run.ErrorText();
+    if (set_up) set_up(thread);
+    thread.Start();
+    thread.Wait();
+    error_text_ = thread.ErrorText();
     pass_names_.clear();
-    for (const THTML_Thread::PassTime& time : run.PassTimes()) pass_names_.push_back(time.pass);
-    EXPECT_FALSE(run.IsRunning);
+    for (const THTML_Thread::PassTime& time : thread.PassTimes()) pass_names_.push_back(time.pass);
+    EXPECT_FALSE(thread.IsRunning);
     EXPECT_TRUE(run.RefList.empty() && !run.Database);
     return front_end.Events();
   }
 
-  MemoryFileSystem files_;
+  RunParts<> parts_;
+  Options& options_ = parts_.options;
+  PageLists& lists_ = parts_.lists;
   std::vector<std::string> pass_names_;  // the passes of the last run that were timed
   std::string error_text_;
 };
@@ -98,11 +92,13 @@ TEST_F(HtmlThreadTest, CallsThePassesInTheirOrderUnderTheirConditions) {
        Join({{"caption &Stop"}, kListPasses, kIndexList, kReportPasses, kEnd})},
       {true, false, false, true, Join({{"caption &Stop"}, kListPasses, kReportPasses, kJobsEnd})},
   };
-  CleanedList.Add("p.html");
+  lists_.CleanedList.Add("p.html");
   for (const Case& c : cases) {
-    tex_html = c.tex;
-    GiF2PNGItem = DoSpecialItem = DoNice_Item = c.jobs;
-    EXPECT_EQ(RunToEnd([&c](RecordingRun& run) { run.BindBack = c.back, run.BindNoBack = c.no_back; }),
+    options_.tex_html = c.tex;
+    options_.GiF2PNGItem = options_.DoSpecialItem = options_.DoNice_Item = c.jobs;
+    EXPECT_EQ(RunToEnd([&c](RecordingRun& thread) {
+                thread.Context().BindBack = c.back, thread.Context().BindNoBack = c.no_back;
+              }),
               c.expected)
         << c.tex << c.back << c.no_back << c.jobs;
   }
@@ -111,12 +107,14 @@ TEST_F(HtmlThreadTest, CallsThePassesInTheirOrderUnderTheirConditions) {
 
 // A full page list shows until table repair has finished.
 TEST_F(HtmlThreadTest, StopDuringTheCrawlStillRunsConversionListUpdateAndTableRepair) {
-  tex_html = false;
-  GiF2PNGItem = DoNice_Item = DoSpecialItem = true;
-  CleanedList.Add("p.html");
-  CleanedList.Add("q.html");
-  EXPECT_EQ(RunToEnd([](RecordingRun& run) {
-              run.actions["CrawlTree"] = [](RecordingRun& r) { r.RequestStop(), ListFull = true; };
+  options_.tex_html = false;
+  options_.GiF2PNGItem = options_.DoNice_Item = options_.DoSpecialItem = true;
+  lists_.CleanedList.Add("p.html");
+  lists_.CleanedList.Add("q.html");
+  EXPECT_EQ(RunToEnd([this](RecordingRun& run) {
+              run.actions["CrawlTree"] = [this](RecordingRun& r) {
+                r.RequestStop(), lists_.ListFull = true;
+              };
             }),
             (Events{"caption &Stop", kListPasses[0], "ConvertGifs", "UpdatePageLists synchronized",
                     "status Idle (f_No too small!)", "RepairTables p.html (no database)",
@@ -142,31 +140,20 @@ TEST_F(HtmlThreadTest, AFileErrorEndsTheRunCleanlyAlsoFromTheSynchronizedCall) {
 
 // The buttons follow the setting of each run, also back to PNG after a GIF run.
 TEST_F(HtmlThreadTest, PreparesTheRunAndItsButtonsBeforeItsFirstPass) {
-  UsePngButtons = false;
   std::string seen;
-  RunToEnd([&seen](RecordingRun& run) {
-    run.SectionNo = 7;
-    run.SectionPage = "old.html";
-    run.actions["CrawlTree"] = [&seen](RecordingRun& r) {
-      seen = r.RefList.at(0) + " " + std::to_string(r.SectionNo) + " [" + r.SectionPage + "] " +
-             (r.IsRunning ? "running" : "idle");
-    };
-  });
-  EXPECT_EQ(seen, "zq 0 [] running");
-  EXPECT_EQ(IndexButton + ForwardButton + BackButton + GoToButton + PdfButton,
-            "SRC=\"../../styles/index.gif\" SRC=\"../../styles/weiter.gif\" "
-            "SRC=\"../../styles/zurueck.gif\" SRC=\"../../styles/zu_zu.gif\" "
-            "SRC=\"../../styles/pdf_logo.gif\" ");
-  UsePngButtons = true;
-  RunToEnd([](RecordingRun&) {});
-  EXPECT_NE(IndexButton.find("index.png"), std::string::npos) << IndexButton;
-}
-
-TEST_F(HtmlThreadTest, CutsStatusTextsTo255Characters) {
-  RecordingFrontEnd front_end;
-  THTML_Thread run(front_end, files_);
-  run.ShowStatus(std::string(300, 'x'));
-  EXPECT_EQ(front_end.Events(), Events{"status " + std::string(255, 'x')});
+  for (const bool png : {false, true}) {
+    options_.UsePngButtons = png;
+    RunToEnd([&seen](RecordingRun& thread) {
+      thread.Context().SectionNo = 7;
+      thread.Context().SectionPage = "old.html";
+      thread.actions["CrawlTree"] = [&seen](RecordingRun& t) {
+        const RunContext& r = t.Context();
+        seen = r.RefList.at(0) + " " + std::to_string(r.SectionNo) + " [" + r.SectionPage +
+               "] " + (t.IsRunning ? "running " : "idle ") + (r.PngButtons ? "png" : "gif");
+      };
+    });
+    EXPECT_EQ(seen, std::string("zq 0 [] running ") + (png ? "png" : "gif"));
+  }
 }
 
 }  // namespace

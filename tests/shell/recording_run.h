@@ -1,56 +1,24 @@
-// Test doubles for the run: a front end and a run object that write every call, in order, to one
-// shared event list, so a test compares the whole course of a run at once. With any other front
-// end the run's passes do nothing but their actions.
+// A run object that writes every pass, in order, to the recording front end's event list, so a
+// test compares the whole course of a run at once. With any other front end the passes do
+// nothing but their actions.
 #pragma once
 
 #include <functional>
 #include <map>
-#include <mutex>
 #include <string>
-#include <vector>
 
-#include "shell/front_end.h"
+#include "../run/recording_front_end.h"
 #include "shell/html_thread.h"
 
 namespace check_html {
-
-class RecordingFrontEnd : public RunFrontEnd {
- public:
-  void LogLine(const std::string& text) override { Add("log " + text); }
-  void ShowStatus(const std::string& text) override { Add("status " + text); }
-  void SetButtonCaption(const std::string& caption) override { Add("caption " + caption); }
-  void Synchronize(const std::function<void()>& call) override {
-    in_synchronize_ = true;
-    call();
-    in_synchronize_ = false;
-  }
-
-  void Add(const std::string& event) {
-    std::lock_guard lock(mutex_);
-    events_.push_back(event);
-  }
-  std::vector<std::string> Events() const {
-    std::lock_guard lock(mutex_);
-    return events_;
-  }
-  void Clear() {
-    std::lock_guard lock(mutex_);
-    events_.clear();
-  }
-  bool InSynchronize() const { return in_synchronize_; }
-
- private:
-  mutable std::mutex mutex_;
-  std::vector<std::string> events_;
-  bool in_synchronize_ = false;
-};
 
 // Records each pass as "Name argument..." and, after the tables are released, " (no database)".
 // An action registered under a pass name runs inside that pass.
 class RecordingRun : public THTML_Thread {
  public:
-  RecordingRun(RunFrontEnd& front_end, FileSystem& files)
-      : THTML_Thread(front_end, files), recorder_(dynamic_cast<RecordingFrontEnd*>(&front_end)) {}
+  explicit RecordingRun(const RunEnvironment& environment)
+      : THTML_Thread(environment),
+        recorder_(dynamic_cast<RecordingFrontEnd*>(&environment.front_end)) {}
   ~RecordingRun() override { Wait(); }
 
   std::map<std::string, std::function<void(RecordingRun&)>> actions;
@@ -90,7 +58,7 @@ class RecordingRun : public THTML_Thread {
     if (recorder_) {
       std::string event = pass;
       if (!argument.empty()) event += " " + argument;
-      recorder_->Add(Database ? event : event + " (no database)");
+      recorder_->Add(Context().Database ? event : event + " (no database)");
     }
     auto action = actions.find(pass);
     if (action != actions.end()) action->second(*this);

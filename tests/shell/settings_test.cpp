@@ -6,22 +6,21 @@
 #include <gtest/gtest.h>
 
 #include "platform/memory_file_system.h"
-#include "shell/options.h"
 
 namespace check_html {
 namespace {
 
 // The settings and every option that reading them sets, as "key=value" items.
-std::vector<std::string> Items(const Settings& s) {
+std::vector<std::string> Items(const Settings& s, const Options& o) {
   auto flag = [](const char* name, bool on) { return std::string(name) + (on ? "=1" : "=0"); };
   return {"StartDir=" + s.StartDir, "StartFile=" + s.StartFile, "SaveDir=" + s.SaveDir,
           "Prefix=" + s.SavePrefix, "Project=" + s.SaveProjectname, flag("BindBack", s.BindBack),
           flag("BindNoBack", s.BindNoBack), flag("Boxes", s.BindBoxesVisible),
-          flag("English", Set_to_English), flag("tex", tex_html), flag("mathjax", for_mathjax),
-          flag("xxx", xxx_mathjax), flag("BakClear", BakClear), flag("SubPath", Look_For_SubPath),
-          flag("ClearAnc", Clear_Anc), flag("Png", UsePngButtons),
-          "Old_Days=" + std::to_string(Old_Days), "Special=" + SpecialDir,
-          "Converter=" + ConverterPath};
+          flag("English", o.Set_to_English), flag("tex", o.tex_html),
+          flag("mathjax", o.for_mathjax), flag("xxx", o.xxx_mathjax), flag("BakClear", o.BakClear),
+          flag("SubPath", o.Look_For_SubPath), flag("ClearAnc", o.Clear_Anc),
+          flag("Png", o.UsePngButtons), "Old_Days=" + std::to_string(o.Old_Days),
+          "Special=" + o.SpecialDir, "Converter=" + o.ConverterPath};
 }
 
 std::string Join(const std::vector<std::string>& items) {
@@ -44,16 +43,14 @@ const char* const kLegacy =
 class SettingsTest : public ::testing::Test {
  protected:
   SettingsTest() {
-    ResetOptions();
     files_.AddFile("/Sites/Web/kap1/P.html", "<HTML></HTML>");
     files_.AddFile("/Other/x.html", "<HTML></HTML>");
     files_.AddFolder("/Sites/Prog");
   }
-  ~SettingsTest() override { ResetOptions(); }
-
-  // The items that differ from the settings without any settings file.
+  // The items that differ from the settings without any settings file, read with fresh options.
   std::string ReadChanges() {
-    std::vector<std::string> read = Items(ReadSettings(files_, "/Sites/Prog"));
+    Options options;
+    std::vector<std::string> read = Items(ReadSettings(files_, "/Sites/Prog", options), options);
     std::string defaults = std::string(" ") + kDefaults + " ";
     std::vector<std::string> changed;
     for (const std::string& item : read) {
@@ -96,9 +93,9 @@ TEST_F(SettingsTest, ReadsEachSituationAsTheProgramDoesAtStartUp) {
        "Prefix=Kz Project="},
       {"[FileInfo]\nSavePrefix=Kz\n", kLegacy, "Prefix=Kz Project=Kesta - Script English=1 BakClear=1"},
   };
-  EXPECT_EQ(Join(Items(ReadSettings(files_, "/Sites/Prog"))), kDefaults);
+  Options options;
+  EXPECT_EQ(Join(Items(ReadSettings(files_, "/Sites/Prog", options), options)), kDefaults);
   for (const Case& c : cases) {
-    ResetOptions();
     files_.Remove("/Sites/Prog/check_html_new.ini");
     files_.Remove("/Sites/Prog/check_html.ini");
     if (c.ini) files_.AddFile("/Sites/Prog/check_html_new.ini", c.ini);
@@ -109,14 +106,15 @@ TEST_F(SettingsTest, ReadsEachSituationAsTheProgramDoesAtStartUp) {
 
 TEST_F(SettingsTest, WritesTheKeysAsOneAndZeroKeepsOtherKeysAndReadsThemBack) {
   files_.AddFile("/Sites/Prog/check_html_new.ini", "[FileInfo]\r\nSpecialDir=/Sp\r\n");
-  Settings settings = ReadSettings(files_, "/Sites/Prog");
+  Options options;
+  Settings settings = ReadSettings(files_, "/Sites/Prog", options);
   settings.StartFile = "/sites/web/kap1/p.html";
   settings.SaveDir = "/sites/out";
   settings.SaveProjectname = "K\xE4sta";
   settings.BindBack = true;
-  tex_html = false;
-  Old_Days = 30;
-  ASSERT_EQ(WriteSettings(files_, settings), FileStatus::kOk);
+  options.tex_html = false;
+  options.Old_Days = 30;
+  ASSERT_EQ(WriteSettings(files_, settings, options), FileStatus::kOk);
   EXPECT_EQ(*files_.Contents("/Sites/Prog/check_html_new.ini"),
             "[FileInfo]\r\nSpecialDir=/Sp\r\nStartDir=/sites/prog\r\n"
             "StartFile=/sites/web/kap1/p.html\r\nSaveDir=/sites/out\r\nSavePrefix=zq\r\n"
@@ -124,7 +122,6 @@ TEST_F(SettingsTest, WritesTheKeysAsOneAndZeroKeepsOtherKeysAndReadsThemBack) {
             "[Options]\r\nBind_Back=1\r\nBind_NoBack=0\r\nSet_to_English=1\r\ntex_html=0\r\n"
             "for_mathjax=1\r\nxxx_mathjax=0\r\nBakClear=1\r\nLook_For_SubPath=1\r\n"
             "Clear_Anc=0\r\n");
-  ResetOptions();
   EXPECT_EQ(ReadChanges(),
             "StartFile=/sites/web/kap1/p.html Project=K\xE4sta BindBack=1 Boxes=1 English=1 "
             "tex=0 BakClear=1 Png=1 Old_Days=30 Special=/Sp");

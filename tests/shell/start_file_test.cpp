@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "shell/day_number.h"
-#include "shell/options.h"
 
 namespace check_html {
 namespace {
@@ -46,10 +45,11 @@ TEST(DayNumber, ReadsTwoDigitPartsAtFixedPlacesAndGivesZeroWhenOneIsNotANumber) 
   for (const auto& [text, number] : cases) EXPECT_EQ(DayNumberOfDateText(text), number) << text;
 
   EXPECT_EQ(ShortDateText(2000, 1, 5), "05.01.00");
-  EXPECT_TRUE(SetTodayFromDateText(ShortDateText(2024, 2, 15)));
-  EXPECT_EQ(TodayNumber, 46205);
-  EXPECT_FALSE(SetTodayFromDateText("2024-02-15"));
-  EXPECT_EQ(TodayNumber, 0);
+  Options options;
+  EXPECT_TRUE(SetTodayFromDateText(options, ShortDateText(2024, 2, 15)));
+  EXPECT_EQ(options.TodayNumber, 46205);
+  EXPECT_FALSE(SetTodayFromDateText(options, "2024-02-15"));
+  EXPECT_EQ(options.TodayNumber, 0);
 }
 
 }  // namespace

@@ -27,9 +27,9 @@ TEST(PageList, KeepsTheFirst255CharactersAndChecksItsBounds) {
   list.Set(7, std::string(255, 'b') + "c");
   EXPECT_EQ(list.Snapshot(), (std::vector<std::string>{std::string(255, 'n'), std::string(255, 'a')}));
   EXPECT_EQ(list.Get(7), std::string(255, 'b'));
-  SetRootPrefix(std::string(260, 'r'));
-  EXPECT_EQ(RootPrefix(), std::string(255, 'r'));
-  SetRootPrefix("");
+  PageLists lists;
+  lists.SetRootPrefix(std::string(260, 'r'));
+  EXPECT_EQ(lists.RootPrefix(), std::string(255, 'r'));
 
   EXPECT_THROW(list.Get(4096), std::out_of_range);
   EXPECT_THROW(list.Set(-1, "x"), std::out_of_range);

@@ -1,43 +1,27 @@
-// Test set-up for the report passes: a run on an in-memory site under d:/site with the output
-// folder d:\site\check, its report passes callable directly and its front-end calls recorded.
+// Test set-up for the report passes: a run context on an in-memory site under d:/site with the
+// output folder d:\site\check, hand-written mode, its front-end calls recorded.
 #pragma once
 
 #include <initializer_list>
-#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include <gtest/gtest.h>
 
-#include "platform/memory_file_system.h"
-#include "shell/html_thread.h"
-#include "shell/options.h"
-#include "site/site_database.h"
-#include "../shell/recording_run.h"
+#include "../run/run_fixture.h"
 
 namespace check_html {
 
-class ReportRun : public THTML_Thread {
- public:
-  using THTML_Thread::THTML_Thread;
-  using THTML_Thread::WriteCrossCheck, THTML_Thread::WriteFailures;
-  using THTML_Thread::WriteRefList, THTML_Thread::WriteUnreferenced;
-};
-
-class ReportTest : public ::testing::Test {
+class ReportTest : public ::testing::Test, protected RunParts<> {
  protected:
   ReportTest() {
-    ResetOptions();
-    tex_html = false;
+    options.tex_html = false;
     files.AddFolder("d:/site/check");
     run.SaveDir = "d:\\site\\check";
     run.SaveProjectname = "Kesta";
-    run.Database = std::make_unique<SiteDatabase>();
   }
-  ~ReportTest() override { ResetOptions(); }
 
-  SiteDatabase& Db() { return *run.Database; }
+  SiteDatabase& Db() { return database; }
   std::string Written(std::string_view path) const {
     return files.Contents(path).value_or("(missing)");
   }
@@ -49,10 +33,6 @@ class ReportTest : public ::testing::Test {
     if (begin == std::string::npos || end == std::string::npos) return text;
     return text.substr(begin + 7, end - begin - 7);
   }
-
-  MemoryFileSystem files;
-  RecordingFrontEnd front_end;
-  ReportRun run{front_end, files};
 };
 
 // The lines joined, each ended by CR LF.

@@ -12,6 +12,7 @@
 #include "platform/file_error.h"
 #include "site/pic_ref_switch.h"
 #include "report_run.h"
+#include "site/link_check_reports.h"
 
 namespace check_html {
 namespace {
@@ -24,7 +25,7 @@ TEST_F(Reports, APageShowsItsStatusFirstAndWritesTheSkeletonByTheOptionsAtOnce) 
       {false, false, "de", "Autor: Brisco"}, {true, false, "en", "Author: Brisco"},
       {false, true, "de", "Autor: Anvelt"}, {true, true, "en", "Author: Anvelt"}};
   for (const auto& [english, tex, lang, author] : cases) {
-    Set_to_English = english, tex_html = tex;
+    options.Set_to_English = english, options.tex_html = tex;
     front_end.Clear();
     ReportPage page(run, "d:\\site\\check\\x.html");
     EXPECT_EQ(front_end.Events(), Lines{"status Speichere File d:\\site\\check\\x.html"});
@@ -62,13 +63,13 @@ TEST_F(Reports, APageThatCannotBeWrittenRaisesFileErrorNamingIt) {
 
 // The number list ends its line after every 16th number; the title is German in both languages.
 TEST_F(Reports, CrossCheckBreaksTheToListAfterThe16thOfSeventeenLinks) {
-  Set_to_English = true;
+  options.Set_to_English = true;
   Db().AddFile("d:/site/start.html", 0, "");
   Db().FileRecords()[1].Exists = true;
   for (int i = 2; i <= 18; ++i) {
     Db().AppendLinksTo(1, Db().AddFile("d:/p" + std::to_string(i), 1, ""));
   }
-  run.WriteCrossCheck("d:/site/check/c.html");
+  WriteCrossCheck(run, "d:/site/check/c.html");
   const std::string text = Written("d:/site/check/c.html");
   EXPECT_TRUE(text.starts_with("<HTML lang=\"en\">\r\n<HEAD>\r\n<TITLE>CrossCheck des HTML-Baums"));
   EXPECT_NE(text.find("To   : 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, \r\n"
@@ -77,9 +78,9 @@ TEST_F(Reports, CrossCheckBreaksTheToListAfterThe16thOfSeventeenLinks) {
 }
 
 TEST_F(Reports, FailuresGiveAMissingStartFileAnEmptyFromCellUnderTheEnglishTitle) {
-  Set_to_English = true;
+  options.Set_to_English = true;
   Db().AddFile("d:/site/start.html", 0, "");
-  run.WriteFailures("d:/site/check/b.html");
+  WriteFailures(run, "d:/site/check/b.html");
   EXPECT_NE(Written("d:/site/check/b.html")
                 .find(CrLfLines({"<H1>Failure in HTML-Tree</H1>", "<H2>HTML-Dateien</H2>",
                                  "<TABLE BORDER=\"1\">", "<TR>", "<TD> ../start.html </TD> <TD>",
@@ -102,7 +103,7 @@ TEST_F(Reports, FailuresListMissingPicturesAndSwitchMissingGifsToPngsOutsideALin
   Db().AppendUsedBy(1, 2);
   Db().AddPicture("d:/site/kap1/r.jpg", false, 2);
   Db().AddPicture("http://x.org/logo.gif", false, 2);
-  GiF2PNGItem = true;
+  options.GiF2PNGItem = true;
   const std::string start =
       "<BODY BACKGROUND=\"styles/p.gif\"><IMG SRC=\"Styles/P.GIF\"><IMG SRC=\"kap1/r.jpg\">\r\n";
   const std::string a = "<IMG SRC=\"../styles/p.gif\"><!--.../styles/p.gif-->";
@@ -111,7 +112,7 @@ TEST_F(Reports, FailuresListMissingPicturesAndSwitchMissingGifsToPngsOutsideALin
     files.AddFile("d:/site/kap1/a.html", a);
     files.ClearLog();
     run.CheckOnly = check_only;
-    run.WriteFailures("d:\\site\\check\\zq_bad.html");
+    WriteFailures(run, "d:\\site\\check\\zq_bad.html");
     if (check_only) {
       EXPECT_EQ(files.Log(), Lines{"write d:/site/check/zq_bad.html"});
     }
@@ -164,18 +165,18 @@ TEST_F(Reports, TheRefListIsWrittenOnlyForConvertedSites) {
   run.RefList = {"zq", "kap1/a.html 3"};
   const std::string path = "d:\\site\\check\\..\\..\\pdf_split\\RefList.txt";
   files.AddFolder("d:/pdf_split");
-  run.WriteRefList(path);
+  WriteRefList(run, path);
   EXPECT_EQ(Written("d:/pdf_split/RefList.txt"), "(missing)");
   EXPECT_TRUE(front_end.Events().empty());
-  tex_html = true;
-  run.WriteRefList(path);
+  options.tex_html = true;
+  WriteRefList(run, path);
   EXPECT_EQ(Written("d:/pdf_split/RefList.txt"), "zq\r\nkap1/a.html 3\r\n");
   EXPECT_EQ(front_end.Events(), Lines{"status Safe File " + path});
 }
 
 // Folder kap1 holds the scanned page, its picture, an unlinked page stored in capitals, a
 // backup, one of our temporary files and a sub-folder; kap2 holds only a backup; kap3 holds no
-// scanned page and is never looked at. Backups go only with BakClear and never in a link check.
+// scanned page and is never looked at. Backups go only with options.BakClear and never in a link check.
 TEST_F(Reports, UnreferencedListsFilesNothingRefersToAndDeletesBackupsWithBakClear) {
   Db().AddFile("d:/site/kap1/a.html", 0, "");
   Db().AddPicture("d:/site/kap1/p.gif", true, 1);
@@ -194,9 +195,9 @@ TEST_F(Reports, UnreferencedListsFilesNothingRefersToAndDeletesBackupsWithBakCle
     files.AddFile("d:/site/kap2/B.BAK", "x");
     files.ClearLog();
     front_end.Clear();
-    BakClear = bak_clear;
+    options.BakClear = bak_clear;
     run.CheckOnly = check_only;
-    run.WriteUnreferenced("d:\\site\\check\\zq_dum.html");
+    WriteUnreferenced(run, "d:\\site\\check\\zq_dum.html");
     EXPECT_EQ(Body("d:/site/check/zq_dum.html"),
               CrLfLines({"<H2> ../kap1/ </H2>", "../kap1/alt.html <BR>", "<H2> ../kap2/ </H2>"}));
     EXPECT_EQ(files.Log(), log);

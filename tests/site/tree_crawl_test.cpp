@@ -6,22 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/memory_file_system.h"
-#include "shell/options.h"
-#include "site/site_database.h"
-#include "../shell/recording_run.h"
+#include "../run/run_fixture.h"
 
 namespace check_html {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-class CrawlRun : public THTML_Thread {
- public:
-  using THTML_Thread::THTML_Thread;
-  ~CrawlRun() override { Wait(); }
-  using THTML_Thread::CrawlTree;
-};
 
 // Asks the run to stop when the status line shows `stop_at`, and after 50 status lines at the
 // latest, so that no crawl runs for ever.
@@ -31,7 +21,7 @@ class StoppingFrontEnd : public RecordingFrontEnd {
     RecordingFrontEnd::ShowStatus(text);
     if (text == stop_at || ++shown > 50) run->RequestStop();
   }
-  THTML_Thread* run = nullptr;
+  RunContext* run = nullptr;
   std::string stop_at;
   int shown = 0;
 };
@@ -46,20 +36,17 @@ std::string Nodes(const std::vector<LinkNode>& nodes) {
   return out;
 }
 
-class TreeCrawlTest : public ::testing::Test {
+class TreeCrawlTest : public ::testing::Test, protected RunParts<MemoryFileSystem, StoppingFrontEnd> {
  protected:
   TreeCrawlTest() {
-    ResetOptions();
-    front_.run = &run_;
-    run_.SaveDir = "d:\\web";
+    front_end.run = &run;
+    run.SaveDir = "d:\\web";
   }
-  ~TreeCrawlTest() override { ResetOptions(); }
 
   // Crawls from `start`; the whole database, one line per file, picture, folder and item.
   Lines Crawl(const std::string& start) {
-    run_.Database = std::make_unique<SiteDatabase>();
-    run_.CrawlTree(start);
-    const SiteDatabase& db = *run_.Database;
+    CrawlTree(run, start);
+    const SiteDatabase& db = database;
     Lines lines;
     for (int32_t i = 1; i <= db.FileCount(); ++i) {
       const FileRec& r = db.FileRecords()[i];
@@ -80,14 +67,11 @@ class TreeCrawlTest : public ::testing::Test {
     return lines;
   }
 
-  MemoryFileSystem files_;
-  StoppingFrontEnd front_;
-  CrawlRun run_{front_, files_};
 };
 
 TEST_F(TreeCrawlTest, TakesTheStartFileInLowerCaseAndUnderItsOtherExtension) {
   EXPECT_EQ(Crawl("D:\\Web\\None.html"), Lines{"1 d:/web/none.html - '' to  from 0 pics "});
-  files_.AddFile("d:/w\xE4/start.html", "<html><title>S</title></html>");
+  files.AddFile("d:/w\xE4/start.html", "<html><title>S</title></html>");
   EXPECT_EQ(Crawl("D:\\W\xC4\\Start.HTM"),
             (Lines{"1 d:/w\xE4/start.html + 'S' to  from 0 pics ", "folder d:/w\xE4/"}));
 }
@@ -95,18 +79,18 @@ TEST_F(TreeCrawlTest, TakesTheStartFileInLowerCaseAndUnderItsOtherExtension) {
 // Breadth-first numbering, one node per target and page, generated names, a scanned and an
 // unscanned found file, missing and external targets, pictures shared by pages.
 TEST_F(TreeCrawlTest, FillsTheTablesBreadthFirstWithOneEntryPerTargetAndPage) {
-  files_.AddFile("d:/web/a.html",
+  files.AddFile("d:/web/a.html",
                  "<HTML><HEAD><TITLE>Start<!-- x -->page</TITLE></HEAD>\n"
                  "<BODY BACKGROUND=\"styles/bg.gif\"><A HREF=\"sub/b.html\">b</A>\n"
                  "<A NAME=\"_dum_7\" HREF=\"c.pdf\">pdf</A> <A HREF=\"sub/b.html#part\">b</A>\n"
                  "<A HREF=\"missing.html\">m</A><IMG SRC=\"styles/bg.gif\"><A>bare</A>\n"
                  "<A HREF=\"http://www.x.de/\">x</A></BODY></HTML>\n");
-  files_.AddFile("d:/web/sub/b.html",
+  files.AddFile("d:/web/sub/b.html",
                  "<html><title>B</title><body><a href=\"../a.html\">back</a><a href=\"d.htm\">"
                  "d</a><img src=\"../styles/bg.gif\"></body><a href=\"after.html\"></a></html>");
-  files_.AddFile("d:/web/sub/d.html", "<html><title>D<br></title></html>");
-  files_.AddFile("d:/web/c.pdf", "<html><title>not read</title></html>");
-  files_.AddFile("d:/web/styles/bg.gif", "GIF");
+  files.AddFile("d:/web/sub/d.html", "<html><title>D<br></title></html>");
+  files.AddFile("d:/web/c.pdf", "<html><title>not read</title></html>");
+  files.AddFile("d:/web/styles/bg.gif", "GIF");
 
   EXPECT_EQ(Crawl("d:\\web\\a.html"),
             (Lines{"1 d:/web/a.html + 'Startpage' to 2,3,-4,-5 from 0,2:_dum_1 pics 1",
@@ -117,7 +101,7 @@ TEST_F(TreeCrawlTest, FillsTheTablesBreadthFirstWithOneEntryPerTargetAndPage) {
                    "6 d:/web/sub/d.html + 'D' to  from 2:_dum_2 pics ",
                    "pic 1 d:/web/styles/bg.gif + by 1,2", "folder d:/web/",
                    "folder d:/web/sub/"}));
-  EXPECT_EQ(front_.Events(),
+  EXPECT_EQ(front_end.Events(),
             (Lines{"status d:/web/a.html", "status d:/web/sub/b.html", "status d:/web/c.pdf",
                    "status d:/web/missing.html", "status http://www.x.de/",
                    "status d:/web/sub/d.htm", "log !!!wrong endtag in Load_title"}));
@@ -127,7 +111,7 @@ TEST_F(TreeCrawlTest, FillsTheTablesBreadthFirstWithOneEntryPerTargetAndPage) {
 // links nowhere.
 TEST_F(TreeCrawlTest, RecordsNamedAnchorsAsSortedItems) {
   const std::string long_name(300, 'n');
-  files_.AddFile("d:/web/i.html",
+  files.AddFile("d:/web/i.html",
                  "<html><body><a name=\"?ABC\">word <b>bold</b></a><a name=\"top\" "
                  "href=\"#sec2\">t</a><a name=\"\xA7Haus\" href=\"X.html#f\">H</a>\n"
                  "<a name=\"_own\" href=\"x.html\">p</a><a name=\"Zeta\">z</a>\n"
@@ -150,10 +134,10 @@ TEST_F(TreeCrawlTest, RecordsNamedAnchorsAsSortedItems) {
 }
 
 TEST_F(TreeCrawlTest, StopBetweenFilesLeavesTheRestMissing) {
-  files_.AddFile("d:/web/a.html", "<html><a href=\"b.html\"></a><a href=\"c.html\"></a></html>");
-  files_.AddFile("d:/web/b.html", "<html><a href=\"d.html\"></a></html>");
-  files_.AddFile("d:/web/c.html", "<html></html>");
-  front_.stop_at = "d:/web/b.html";
+  files.AddFile("d:/web/a.html", "<html><a href=\"b.html\"></a><a href=\"c.html\"></a></html>");
+  files.AddFile("d:/web/b.html", "<html><a href=\"d.html\"></a></html>");
+  files.AddFile("d:/web/c.html", "<html></html>");
+  front_end.stop_at = "d:/web/b.html";
   EXPECT_EQ(Crawl("d:\\web\\a.html"),
             (Lines{"1 d:/web/a.html + '' to 2,-3 from 0 pics ",
                    "2 d:/web/b.html + '' to -4 from 1:_dum_1 pics ",
@@ -165,11 +149,11 @@ TEST_F(TreeCrawlTest, StopBetweenFilesLeavesTheRestMissing) {
 // for it would add entries without end: a page is scanned once. Outside the save folder a page
 // is found but not scanned.
 TEST_F(TreeCrawlTest, ScansEachPageOnceAndOnlyInsideTheSaveFolderWhenAsked) {
-  Look_For_SubPath = true;
-  run_.SaveDir = "d:\\web\\";  // without the separator the whole parent folder would count
-  files_.AddFile("d:/web/a.html", "<a href=\"b.htm\"></a><a href=\"../x/o.html\"></a></html>");
-  files_.AddFile("d:/web/b.html", "<html><a href=\"a.htm\"></a></html>");
-  files_.AddFile("d:/x/o.html", "<html><title>O</title><a href=\"p.html\"></a></html>");
+  options.Look_For_SubPath = true;
+  run.SaveDir = "d:\\web\\";  // without the separator the whole parent folder would count
+  files.AddFile("d:/web/a.html", "<a href=\"b.htm\"></a><a href=\"../x/o.html\"></a></html>");
+  files.AddFile("d:/web/b.html", "<html><a href=\"a.htm\"></a></html>");
+  files.AddFile("d:/x/o.html", "<html><title>O</title><a href=\"p.html\"></a></html>");
   EXPECT_EQ(Crawl("d:\\web\\a.html"),
             (Lines{"1 d:/web/a.html + '' to 2,3 from 0 pics ",
                    "2 d:/web/b.html + '' to 4 from 1:_dum_1 pics ",

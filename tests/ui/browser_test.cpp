@@ -8,7 +8,6 @@
 #include "../platform/temp_folder.h"
 #include "form_fixture.h"
 #include "platform/disk_file_system.h"
-#include "shell/options.h"
 #include "ui/drive_list.h"
 #include "ui/file_list.h"
 #include "ui/folder_list.h"
@@ -28,8 +27,6 @@ class BrowserTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { ResetOptions(); }
-  void cleanup() { ResetOptions(); }
 
   void theRootDriveComesFirstAndAFolderBelongsToItsLongestRoot() {
     const std::vector<std::string> roots = DriveRoots({"/mnt/b", "/home", "/mnt/b", "/boot"});

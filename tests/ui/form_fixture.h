@@ -39,7 +39,7 @@ class FormFixture {
   // Makes the windows; put the settings files in place before.
   THTMLForm& Open() {
     form = std::make_unique<THTMLForm>(
-        log, FormSetup{.program_dir = program_dir_,
+        *program, log, FormSetup{.program_dir = program_dir_,
                        .today = kTestToday,
                        .ask = [this](const QString& question) {
                          asked.push_back(question);
@@ -70,15 +70,21 @@ class FormFixture {
   QStringList asked;
   QMessageBox::StandardButton answer = QMessageBox::No;
   std::function<void()> while_asked;  // what happens while a question is open
-  TCummunicationForm log;
+  std::unique_ptr<Program> program = std::make_unique<Program>();
+  Options& options = program->options;
+  TCummunicationForm log{program->lists};
   std::unique_ptr<THTMLForm> form;
+
+  // The run object the window holds, and its settings.
+  THTML_Thread& Run() const { return *program->CurrentRun; }
+  RunContext& Context() const { return program->CurrentRun->Context(); }
 
  private:
   RunFactory MakeRun() {
     if (!gated_runs) return {};
-    return [this](RunFrontEnd& front_end, FileSystem& files) {
+    return [this](const RunEnvironment& environment) {
       ++runs_made;
-      auto run = std::make_unique<RecordingRun>(front_end, files);
+      auto run = std::make_unique<RecordingRun>(environment);
       run->actions["CrawlTree"] = [this](RecordingRun& held) {
         while (!gate && !held.Stopped()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
       };

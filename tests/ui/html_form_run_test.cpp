@@ -13,7 +13,6 @@
 #include <QTest>
 
 #include "form_fixture.h"
-#include "shell/options.h"
 #include "ui/file_list.h"
 #include "ui/folder_list.h"
 #include "ui/form_texts.h"
@@ -32,8 +31,6 @@ class HtmlFormRunTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { ResetOptions(); }
-  void cleanup() { ResetOptions(); }
 
   // Which names count as pages is the start file's rule; here only that the window applies it.
   void startTakesOnlyPagesByTheirExtension() {
@@ -52,9 +49,9 @@ class HtmlFormRunTest : public QObject {
     form.Startbutton->click();
     QCOMPARE(fixture.runs_made, 1);
     const std::string expected = fixture.folder.Path() + "/site/PAGE.HTML";
-    QCOMPARE(QString::fromStdString(CurrentRun->StartFile),
+    QCOMPARE(QString::fromStdString(fixture.Context().StartFile),
              QString::fromStdString(expected).replace('/', '\\').toLower());
-    QTRY_VERIFY(!CurrentRun->IsRunning);
+    QTRY_VERIFY(!fixture.Run().IsRunning);
     QTRY_COMPARE(form.Startbutton->text(), "&Start");
     QCOMPARE(form.ActualStateEdit->text(), "Idle");
     QVERIFY(fixture.asked.isEmpty());
@@ -69,19 +66,19 @@ class HtmlFormRunTest : public QObject {
     form.PrefixEdit->setText("late");
     form.Pathhtm->setText("/Late");
     form.Startbutton->click();
-    QVERIFY(CurrentRun->IsRunning && !CurrentRun->Stopped());
+    QVERIFY(fixture.Run().IsRunning && !fixture.Run().Stopped());
     fixture.answer = QMessageBox::Yes;
     form.Startbutton->click();
-    QVERIFY(CurrentRun->Stopped());
+    QVERIFY(fixture.Run().Stopped());
     QCOMPARE(fixture.asked, QStringList({kStopQuestion, kStopQuestion}));
-    QCOMPARE(CurrentRun->SavePrefix + " " + CurrentRun->SaveDir, "zq " + fixture.ProgramDir());
+    QCOMPARE(fixture.Context().SavePrefix + " " + fixture.Context().SaveDir, "zq " + fixture.ProgramDir());
     QTRY_COMPARE(form.Startbutton->text(), "&Start");
     QCOMPARE(form.ActualStateEdit->text(), "Idle");
 
     fixture.gate = true;
     form.Startbutton->click();
-    QCOMPARE(CurrentRun->CheckFile + " " + CurrentRun->SaveDir, "late_check.html /late");
-    QTRY_VERIFY(!CurrentRun->IsRunning);
+    QCOMPARE(fixture.Context().CheckFile + " " + fixture.Context().SaveDir, "late_check.html /late");
+    QTRY_VERIFY(!fixture.Run().IsRunning);
   }
 
   // No keeps the window open; Yes closes it once the run has reached its end.
@@ -90,12 +87,12 @@ class HtmlFormRunTest : public QObject {
     THTMLForm& form = fixture.OpenAndStartAHeldRun();
     form.show();
     QVERIFY(!form.close());
-    QVERIFY(form.isVisible() && CurrentRun->IsRunning && !CurrentRun->Stopped());
+    QVERIFY(form.isVisible() && fixture.Run().IsRunning && !fixture.Run().Stopped());
     fixture.answer = QMessageBox::Cancel;  // any answer but No closes
     QVERIFY(!form.close());
     QCOMPARE(fixture.asked, QStringList({kExitQuestion, kExitQuestion}));
     QTRY_VERIFY(!form.isVisible());
-    QVERIFY(!CurrentRun->IsRunning);
+    QVERIFY(!fixture.Run().IsRunning);
     QVERIFY(std::filesystem::exists(fixture.ProgramDir() + "/check_html_new.ini"));
   }
 
@@ -114,7 +111,7 @@ class HtmlFormRunTest : public QObject {
     };
     QVERIFY(form.close());
     QVERIFY(ended);
-    QVERIFY(!form.isVisible() && !CurrentRun->IsRunning);
+    QVERIFY(!form.isVisible() && !fixture.Run().IsRunning);
   }
 
   void aDoubleClickShowsTheLogWindow() {
@@ -141,7 +138,7 @@ class HtmlFormRunTest : public QObject {
     form.DirectoryListBox1->SetFolder((site / "zq/html").native());
     QVERIFY(form.FileListBox1->SelectFile("start.html"));
     form.Startbutton->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!CurrentRun->IsRunning, kRunTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!fixture.Run().IsRunning, kRunTimeoutMs);
     QTRY_COMPARE(form.Startbutton->text(), "&Start");
     QCOMPARE(form.ActualStateEdit->text(), "Idle");
     QStringList window_log = MemoLines(fixture.log);

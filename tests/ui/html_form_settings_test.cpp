@@ -11,7 +11,6 @@
 
 #include "form_fixture.h"
 #include "platform/disk_file_system.h"
-#include "shell/options.h"
 #include "ui/file_list.h"
 #include "ui/folder_list.h"
 #include "ui_tests.h"
@@ -63,16 +62,14 @@ class HtmlFormSettingsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { ResetOptions(); }
-  void cleanup() { ResetOptions(); }
 
   void withoutASettingsFileTheDefaultsApply() {
     FormFixture fixture;
     THTMLForm& form = fixture.Open();
     QCOMPARE(Shown(form), DefaultsShown(QString::fromStdString(fixture.ProgramDir())));
-    QCOMPARE(TodayNumber.load(), 46205);
+    QCOMPARE(fixture.options.TodayNumber.load(), 46205);
     QVERIFY(!form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-    QCOMPARE(CurrentRun->SaveDir + " " + CurrentRun->SavePrefix + " " + CurrentRun->SaveProjectname,
+    QCOMPARE(fixture.Context().SaveDir + " " + fixture.Context().SavePrefix + " " + fixture.Context().SaveProjectname,
              fixture.ProgramDir() + " zq zq");
   }
 
@@ -122,23 +119,23 @@ class HtmlFormSettingsTest : public QObject {
     THTMLForm& form = fixture.Open();
     QAction* tex = form.Check_Popup->actions()[1];
     QCOMPARE(Shown(form)[6], "bind=11 shown shown");
-    QVERIFY(CurrentRun->BindBack && CurrentRun->BindNoBack);
+    QVERIFY(fixture.Context().BindBack && fixture.Context().BindNoBack);
 
     tex->trigger();
     QCOMPARE(Shown(form)[6], "bind=00 hidden hidden");
-    QVERIFY(tex_html && !CurrentRun->BindBack && !CurrentRun->BindNoBack);
+    QVERIFY(fixture.options.tex_html && !fixture.Context().BindBack && !fixture.Context().BindNoBack);
     tex->trigger();
     QCOMPARE(Shown(form)[6], "bind=00 shown shown");
-    QVERIFY(!tex_html);
-    QVERIFY(UsePngButtons);  // the button pictures change only at the next program start
+    QVERIFY(!fixture.options.tex_html);
+    QVERIFY(fixture.options.UsePngButtons);  // the button pictures change only at the next program start
   }
 
   void everyMenuItemTogglesItsMarkAndItsFlag() {
     FormFixture fixture;
     THTMLForm& form = fixture.Open();
-    const std::atomic<bool>* flags[] = {&Set_to_English, &tex_html,         &for_mathjax,
-                                        &BakClear,       &Look_For_SubPath, &GiF2PNGItem,
-                                        &ChlargeImageItem, &DoNice_Item,    &DoSpecialItem};
+    const std::atomic<bool>* flags[] = {&fixture.options.Set_to_English, &fixture.options.tex_html,         &fixture.options.for_mathjax,
+                                        &fixture.options.BakClear,       &fixture.options.Look_For_SubPath, &fixture.options.GiF2PNGItem,
+                                        &fixture.options.ChlargeImageItem, &fixture.options.DoNice_Item,    &fixture.options.DoSpecialItem};
     const QList<QAction*> items = form.Check_Popup->actions();
     QCOMPARE(items.size(), 9);
     for (qsizetype i = 0; i < items.size(); ++i) {
@@ -153,7 +150,7 @@ class HtmlFormSettingsTest : public QObject {
     FormFixture fixture;
     THTMLForm& form = fixture.Open();
     form.ClearAncor->setChecked(true);
-    QVERIFY(Clear_Anc && !form.OldDays->isHidden() && !form.ActDate->isHidden());
+    QVERIFY(fixture.options.Clear_Anc && !form.OldDays->isHidden() && !form.ActDate->isHidden());
     // Each text in turn: what the field then shows and the age limit. Only a sign and digits
     // that fit a whole number are taken.
     const struct {
@@ -166,10 +163,10 @@ class HtmlFormSettingsTest : public QObject {
     for (const auto& c : cases) {
       form.OldDays->setText(c.typed);
       QCOMPARE(form.OldDays->text(), c.shown);
-      QCOMPARE(Old_Days.load(), c.days);
+      QCOMPARE(fixture.options.Old_Days.load(), c.days);
     }
     form.ClearAncor->setChecked(false);
-    QVERIFY(!Clear_Anc && form.OldDays->isHidden() && form.ActDate->isHidden());
+    QVERIFY(!fixture.options.Clear_Anc && form.OldDays->isHidden() && form.ActDate->isHidden());
   }
 };
 

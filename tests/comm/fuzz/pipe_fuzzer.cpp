@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "comm/components.h"
-#include "comm/pipe_errors.h"
-#include "comm/pipe_message.h"
+#include "comm/stream/components.h"
+#include "comm/stream/pipe_errors.h"
+#include "comm/stream/pipe_message.h"
 #include "platform/named_pipe.h"
 #include "site/page_lists.h"
 

@@ -17,9 +17,8 @@
 #include "../../site/fuzz/fuzz_site.h"
 #include "maint/table_repair.h"
 #include "platform/memory_file_system.h"
-#include "shell/options.h"
-#include "site/page_lists.h"
-#include "site/site_database.h"
+#include "rewrite/rewrite_all_pages.h"
+#include "site/tree_crawl.h"
 
 namespace check_html {
 namespace {
@@ -45,45 +44,44 @@ void Require(bool holds) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace check_html;
   if (size > 256 * 1024) return 0;
-  ResetOptions();
-  tex_html = (size & 1) != 0;
-  for_mathjax = (size & 2) != 0;
-  xxx_mathjax = (size & 4) != 0;
+  auto fuzz = std::make_unique<FuzzRun>();
+  Options& options = fuzz->options;
+  options.tex_html = (size & 1) != 0;
+  options.for_mathjax = (size & 2) != 0;
+  options.xxx_mathjax = (size & 4) != 0;
   const bool bound = (size & 8) != 0;
-  Set_to_English = (size & 16) != 0;
-  const bool repair = !tex_html && (size & 32) != 0;
-  ListFull = false;
-  BackboneList.Reset("Kesta");
-  BackboneList.Add("d:\\site\\zq\\html\\kap04\\backbone\\r_.html");
+  options.Set_to_English = (size & 16) != 0;
+  const bool repair = !options.tex_html && (size & 32) != 0;
+  PageLists& lists = fuzz->lists;
+  lists.BackboneList.Reset("Kesta");
+  lists.BackboneList.Add("d:\\site\\zq\\html\\kap04\\backbone\\r_.html");
   const std::string page = bound ? "d:/site/zq/html/kap04/illustr/r_su2.html"
                                  : "d:/site/zq/html/kap04/backbone/r_se2.html";
   const std::string bak = page.substr(0, page.size() - 4) + "bak";
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  MemoryFileSystem files;
+  MemoryFileSystem& files = fuzz->files;
   files.AddFolder("d:/site/zq/html/check");
   files.AddFile("d:/site/zq/pdf_split/all_math.txt", FormulaFile());
   files.AddFile(page, bytes);
 
-  QuietFrontEnd front_end;
-  FuzzRun run(front_end, files);
+  RunContext& run = fuzz->run;
   run.SaveDir = "d:\\site\\zq\\html\\check";
   run.SaveProjectname = "Kesta";
   run.BindNoBack = bound;
-  run.Database = std::make_unique<SiteDatabase>();
   std::string start = page;
   for (char& c : start) c = c == '/' ? '\\' : c;
-  run.CrawlTree(start);
-  run.RewriteAllPages();
+  CrawlTree(run, start);
+  RewriteAllPages(run);
   if (repair) {
-    const std::vector<std::string> cleaned = CleanedList.Snapshot();
+    const std::vector<std::string> cleaned = lists.CleanedList.Snapshot();
     for (size_t i = 1; i < cleaned.size(); ++i) RepairTables(run, cleaned[i]);
   }
 
-  if (CleanedList.Count() == 0) {
+  if (lists.CleanedList.Count() == 0) {
     Require(files.Contents(page) == bytes);  // left alone
   } else {
     Require(files.Contents(page).has_value());
-    if (!tex_html) Require(files.Contents(bak) == bytes);  // the old text is the backup
+    if (!options.tex_html) Require(files.Contents(bak) == bytes);  // the old text is the backup
   }
   return 0;
 }

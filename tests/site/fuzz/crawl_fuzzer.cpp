@@ -9,9 +9,8 @@
 #include <string>
 
 #include "fuzz_site.h"
-#include "platform/memory_file_system.h"
-#include "shell/options.h"
-#include "site/site_database.h"
+#include "site/link_check_reports.h"
+#include "site/tree_crawl.h"
 
 namespace check_html {
 namespace {
@@ -28,9 +27,9 @@ constexpr const char* kPageNames[] = {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace check_html;
   if (size > 256 * 1024) return 0;
-  ResetOptions();
-  Look_For_SubPath = (size & 1) != 0;
-  MemoryFileSystem files;
+  auto fuzz = std::make_unique<FuzzRun>();
+  fuzz->options.Look_For_SubPath = (size & 1) != 0;
+  MemoryFileSystem& files = fuzz->files;
   files.AddFolder("d:/site/zq/html/check");
   files.AddFolder("d:/site/zq/html/kap03");
   files.AddFile("d:/site/zq/html/styles/pic.gif", "GIF89a");
@@ -42,14 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     files.AddFile(kPageNames[n++], page);
   }
 
-  QuietFrontEnd front_end;
-  FuzzRun run(front_end, files);
+  RunContext& run = fuzz->run;
   run.SaveDir = "d:\\site\\zq\\html\\check";
   run.SaveProjectname = "Kesta";
-  run.Database = std::make_unique<SiteDatabase>();
-  run.CrawlTree("d:\\site\\zq\\html\\start.html");
-  run.WriteCrossCheck(run.SaveDir + "\\zq_check.html");
-  run.WriteFailures(run.SaveDir + "\\zq_bad.html");
-  run.WriteUnreferenced(run.SaveDir + "\\zq_dum.html");
+  CrawlTree(run, "d:\\site\\zq\\html\\start.html");
+  WriteCrossCheck(run, run.SaveDir + "\\zq_check.html");
+  WriteFailures(run, run.SaveDir + "\\zq_bad.html");
+  WriteUnreferenced(run, run.SaveDir + "\\zq_dum.html");
   return 0;
 }

@@ -1,5 +1,5 @@
-// What the crawl and rewrite fuzz targets share: a front end that shows nothing, a run object
-// whose passes can be called one by one, and the cutting of one input into pages.
+// What the crawl and rewrite fuzz targets share: a front end that shows nothing, a run context
+// on an in-memory file system, and the cutting of one input into pages.
 #pragma once
 
 #include <functional>
@@ -7,8 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/front_end.h"
-#include "shell/html_thread.h"
+#include "platform/memory_file_system.h"
+#include "run/front_end.h"
+#include "run/run_context.h"
+#include "site/page_lists.h"
+#include "site/site_database.h"
 
 namespace check_html {
 
@@ -20,12 +23,16 @@ class QuietFrontEnd : public RunFrontEnd {
   void Synchronize(const std::function<void()>& call) override { call(); }
 };
 
-class FuzzRun : public THTML_Thread {
- public:
-  using THTML_Thread::THTML_Thread;
-  ~FuzzRun() override { Wait(); }
-  using THTML_Thread::CrawlTree, THTML_Thread::RewriteAllPages, THTML_Thread::WriteCrossCheck;
-  using THTML_Thread::WriteFailures, THTML_Thread::WriteUnreferenced;
+// A run context with everything it refers to, made afresh for each input.
+struct FuzzRun {
+  FuzzRun() { run.Database = &database; }
+
+  MemoryFileSystem files;
+  QuietFrontEnd front_end;
+  Options options;
+  PageLists lists;
+  SiteDatabase database;
+  RunContext run{RunEnvironment{front_end, files, options, lists}};
 };
 
 // The pages of one input: the bytes cut at every `page_break`.
