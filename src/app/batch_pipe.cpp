@@ -10,7 +10,7 @@
 #include "comm/pipe_texts.h"
 #include "comm/server_pipe.h"
 #include "comm/test_comp.h"
-#include "platform/named_pipe_signals.h"
+#include "platform/stop_signal.h"
 
 namespace check_html {
 namespace {

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string_view>
 
-#include "maint/converter_process.h"
 #include "platform/case_map.h"
+#include "platform/child_process.h"
 #include "platform/file_system.h"
 #include "shell/html_thread.h"
 #include "shell/options.h"
@@ -81,7 +81,7 @@ bool RunConverter(THTML_Thread& run, const std::string& gif, const std::string& 
   const std::optional<std::string> native_work = files.NativePath(work);
   if (!native_gif || !native_work) return false;
   files.Remove(work);  // left behind by a run that was killed while converting
-  ConverterProcess converter(ConverterPath, {*native_gif, *native_work});
+  ChildProcess converter(ConverterPath, {*native_gif, *native_work});
   if (!converter.Started()) {
     run.LogLine("!!!Converter not started (" + converter.StartError() + "): " + ConverterPath);
     return false;

@@ -1,5 +1,7 @@
 #include "shell/options.h"
 
+#include "platform/child_process.h"
+
 namespace check_html {
 
 std::atomic<bool> Set_to_English{false};
@@ -20,7 +22,7 @@ std::atomic<int32_t> TodayNumber{0};
 
 std::string HomeLink;
 std::string SpecialDir;
-std::string ConverterPath = kDefaultConverter;
+std::string ConverterPath = DefaultConverter();
 
 void ResetOptions() {
   Set_to_English = false;
@@ -39,7 +41,7 @@ void ResetOptions() {
   TodayNumber = 0;
   HomeLink.clear();
   SpecialDir.clear();
-  ConverterPath = kDefaultConverter;
+  ConverterPath = DefaultConverter();
 }
 
 }  // namespace check_html

@@ -36,7 +36,6 @@ extern std::string HomeLink;    // frame target of the navigation bars
 extern std::string SpecialDir;  // target folder of the special copy
 extern std::string ConverterPath;  // path of the external image converter
 
-inline constexpr const char* kDefaultConverter = "/usr/bin/convert";
 inline constexpr int32_t kDefaultOldDays = 1000;
 
 // Puts every option back to its initial value (start-up state; used by tests).
