@@ -57,12 +57,17 @@ std::wstring NativeWidePath(std::string_view path) {
   return L"\\\\?\\" + full;
 }
 
+// In English where the system has it (the program's other texts are English), else in the
+// system's own language.
 std::string WindowsErrorText(DWORD error) {
   wchar_t* buffer = nullptr;
-  const DWORD size = FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, error, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
-      reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  DWORD size = 0;
+  for (const DWORD language : {DWORD{MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)}, DWORD{0}}) {
+    size = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                              FORMAT_MESSAGE_IGNORE_INSERTS,
+                          nullptr, error, language, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    if (size > 0) break;
+  }
   std::string text = size > 0 ? Text1252Marked(std::wstring_view(buffer, size))
                               : "Error " + std::to_string(error);
   if (buffer != nullptr) LocalFree(buffer);
