@@ -3,20 +3,10 @@
 # configures and builds the given build folder. Usage: tools/setup.sh BUILD_DIR [cmake options]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/packages.sh
 
-packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev qt6-base-dev
-          libjemalloc-dev libicu-dev imagemagick clang libclang-rt-14-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -q
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q "${missing[@]}"
-fi
+install_missing g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev qt6-base-dev \
+  libjemalloc-dev libicu-dev imagemagick clang libclang-rt-14-dev
 
 build_dir=$1
 shift

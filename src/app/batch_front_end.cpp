@@ -1,16 +1,9 @@
 #include "app/batch_front_end.h"
 
-#include <sys/ioctl.h>
-#include <unistd.h>
+#include "platform/process_info.h"
 
 namespace check_html {
 namespace {
-
-int TerminalWidth(std::FILE* f) {
-  winsize ws{};
-  if (ioctl(fileno(f), TIOCGWINSZ, &ws) == 0 && ws.ws_col > 10) return ws.ws_col;
-  return 80;
-}
 
 bool LooksLikePath(const std::string& word) {
   return word.find('/') != std::string::npos || word.find('\\') != std::string::npos;
@@ -37,7 +30,7 @@ BatchFrontEnd::BatchFrontEnd(std::FILE* log, std::FILE* progress)
 
 void BatchFrontEnd::LogLine(const std::string& text) {
   std::lock_guard lock(mutex_);
-  if (progress_shown_ && progress_ != nullptr && log_ == stdout && isatty(fileno(stdout))) {
+  if (progress_shown_ && progress_ != nullptr && log_ == stdout && IsTerminal(stdout)) {
     std::fputs("\r\033[K", progress_);  // the log line must not land inside the progress text
     progress_shown_ = false;
   }

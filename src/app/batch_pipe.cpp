@@ -10,7 +10,7 @@
 #include "comm/stream/pipe_texts.h"
 #include "comm/server/server_pipe.h"
 #include "comm/stream/test_comp.h"
-#include "platform/named_pipe_signals.h"
+#include "platform/stop_signal.h"
 
 namespace check_html {
 namespace {

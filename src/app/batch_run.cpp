@@ -1,7 +1,5 @@
 #include "app/batch_run.h"
 
-#include <unistd.h>
-
 #include <memory>
 #include <string>
 
@@ -12,6 +10,7 @@
 #include "platform/case_map.h"
 #include "platform/current_folder.h"
 #include "platform/disk_file_system.h"
+#include "platform/process_info.h"
 #include "shell/day_number.h"
 #include "shell/settings.h"
 #include "shell/start_file.h"
@@ -78,8 +77,9 @@ int RunBatch(const BatchOptions& options, std::FILE* out, std::FILE* err) {
     log.file = std::fopen(options.log_file->c_str(), "wb");
     if (log.file == nullptr) return BadCommandLine(err, "cannot write " + *options.log_file);
   }
-  const bool show_progress = !options.quiet && isatty(fileno(err));
+  const bool show_progress = !options.quiet && IsTerminal(err);
   BatchFrontEnd front_end(log.file != nullptr ? log.file : out, show_progress ? err : nullptr);
+  files.SetNameReport([&front_end](const std::string& line) { front_end.LogLine(line); });
 
   const bool check_only = options.check_only;
   MakeHolderRun(*program, front_end, files, settings);

@@ -4,11 +4,13 @@
 
 #include "app/batch_options.h"
 #include "app/batch_run.h"
+#include "platform/process_info.h"
 #include "ui/desktop_program.h"
 
 int main(int argc, char** argv) {
   using namespace check_html;
-  const std::vector<std::string> args(argv + 1, argv + argc);
+  UseBinaryStandardOutput();
+  const std::vector<std::string> args = CommandLineArguments(argc, argv);
   const ParsedCommandLine parsed = ParseCommandLine(args);
   if (!parsed.error.empty()) {
     std::fprintf(stderr, "check_html: %s\n%s", parsed.error.c_str(), UsageText());

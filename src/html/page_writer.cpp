@@ -35,9 +35,9 @@ size_t FindBreakPointCut(std::string_view line) {
   const char* bytes = line.data();
   const size_t early_end = std::min(kLastEarlyBreak, line.size());  // 1-based, inclusive
   for (size_t end = early_end; end >= kFirstEarlyBreak;) {
-    const void* lt = memrchr(bytes + kFirstEarlyBreak - 1, '<', end - kFirstEarlyBreak + 1);
-    if (lt == nullptr) break;
-    const size_t p = static_cast<size_t>(static_cast<const char*>(lt) - bytes) + 1;
+    const size_t lt = line.substr(0, end).rfind('<');
+    if (lt == std::string_view::npos || lt < kFirstEarlyBreak - 1) break;
+    const size_t p = lt + 1;
     if (IsBreakPoint(line, p)) return p - 1;
     end = p - 1;
   }

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string_view>
 
-#include "maint/converter_process.h"
 #include "platform/case_map.h"
+#include "platform/child_process.h"
 #include "platform/file_system.h"
 #include "run/run_context.h"
 #include "site/site_database.h"
@@ -81,7 +81,7 @@ bool RunConverter(RunContext& run, const std::string& gif, const std::string& pn
   if (!native_gif || !native_work) return false;
   files.Remove(work);  // left behind by a run that was killed while converting
   const std::string& program = run.Opts.ConverterPath;
-  ConverterProcess converter(program, {*native_gif, *native_work});
+  ChildProcess converter(program, {*native_gif, *native_work});
   if (!converter.Started()) {
     run.LogLine("!!!Converter not started (" + converter.StartError() + "): " + program);
     return false;

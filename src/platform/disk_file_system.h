@@ -1,10 +1,14 @@
-// The real disk behind the FileSystem interface. Every OS call of the program's file handling
-// lives here and in disk_resolver / disk_io. Windows rules are kept where the site relies on
-// them: a write-protected file (no write bit in its mode, whoever runs the program) can be read
-// but not opened for writing, replaced or deleted; a copy keeps the source's mode and time.
+// The real disk behind the FileSystem interface, in two halves: Linux (disk_file_system_posix,
+// with disk_resolver, disk_io and folder_names, which resolve letter case themselves) and
+// Windows (disk_file_system_win32, the wide-character API, names in Windows-1252). Windows rules
+// hold on both: a write-protected file (read-only attribute; on Linux no write bit in its mode,
+// whoever runs the program) can be read but not opened for writing, replaced or deleted; a copy
+// keeps the source's protection and time.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "platform/file_system.h"
 
@@ -31,8 +35,15 @@ class DiskFileSystem : public FileSystem {
                                       std::string_view mask) const override;
   void ExpectWrites(std::vector<std::string> paths) override;
 
+  // Where a folder listing reports a name it skips (one "!!!" line each): on Windows a name
+  // that Windows-1252 cannot hold, which no page could name. Linux names are bytes: none.
+  void SetNameReport(std::function<void(const std::string&)> report) {
+    name_report_ = std::move(report);
+  }
+
  private:
   std::unique_ptr<TempFilesAhead> ahead_;
+  std::function<void(const std::string&)> name_report_;
 };
 
 }  // namespace check_html

@@ -8,9 +8,10 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/child_process.h"
+
 namespace check_html {
 
-inline constexpr const char* kDefaultConverter = "/usr/bin/convert";
 inline constexpr int32_t kDefaultOldDays = 1000;
 
 struct Options {
@@ -39,7 +40,7 @@ struct Options {
   // only read during a run.
   std::string HomeLink;                         // frame target of the navigation bars
   std::string SpecialDir;                       // target folder of the special copy
-  std::string ConverterPath = kDefaultConverter;  // path of the external image converter
+  std::string ConverterPath = DefaultConverter();  // path of the external image converter
 };
 
 }  // namespace check_html

@@ -62,8 +62,8 @@ std::string ShortDateText(int year, int month, int day) {
 
 std::string TodayDateText() {
   std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
+  // Only the front end's thread asks for the date, so std::localtime's shared buffer is safe.
+  const std::tm local = *std::localtime(&now);
   return ShortDateText(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 

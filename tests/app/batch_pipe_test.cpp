@@ -1,12 +1,8 @@
 #include "app/batch_pipe.h"
 
 #include <gtest/gtest.h>
-#include <pthread.h>
 
-#include <chrono>
-#include <csignal>
 #include <cstdio>
-#include <future>
 #include <string>
 
 #include "../comm/pipe_test_support.h"
@@ -17,8 +13,6 @@
 
 namespace check_html {
 namespace {
-
-using namespace std::chrono_literals;
 
 // Page lists to serve, of the test's own.
 class BatchPipe : public ::testing::Test {
@@ -53,31 +47,6 @@ TEST_F(BatchPipe, FetchListsPrintsBothListsOfAServingProgram) {
   const std::string served = Drain(log);
   EXPECT_NE(served.find("4: Sending result TTestComp\n"), std::string::npos) << served;
   std::fclose(log);
-}
-
-TEST_F(BatchPipe, ServeAfterTheRunUntilSigtermThenExitZero) {
-  TempFolder site;
-  PutTinySite(site);
-  const std::string check = site.Path() + "/zq/html/check";
-  const ParsedCommandLine parsed =
-      ParseCommandLine({"--batch", "--serve", "--quiet", "--start", site.Path() + "/zq/html/start.html",
-                        "--out", check, "--settings-dir", check});
-  ASSERT_EQ(parsed.error, "");
-  std::promise<pthread_t> serving_thread;
-  auto served = std::async(std::launch::async, [&] {
-    serving_thread.set_value(pthread_self());
-    return RunBatch(parsed.options, out_, err_);
-  });
-  const pthread_t thread = serving_thread.get_future().get();
-  // Once the lists can be fetched the server runs, and SIGTERM is blocked for its thread.
-  PageLists fetched;
-  const bool reached =
-      Eventually([&] { return ErrorOf([&] { FetchPageLists(fetched, nullptr); }) == "no error"; });
-  ASSERT_TRUE(reached) << Drain(err_) << Drain(out_);
-  pthread_kill(thread, SIGTERM);
-  ASSERT_EQ(served.wait_for(5s), std::future_status::ready);
-  EXPECT_EQ(served.get(), kExitRunEnded);
-  EXPECT_EQ(Drain(err_), "Status: Idle\n");
 }
 
 }  // namespace

@@ -1,19 +1,15 @@
 // Kills the batch program at many moments of the page rewrite. After each kill every page must be
 // present and whole: under its own name, its ".html" name or its ".bak" name lies its old text or
-// the text an uninterrupted run writes, and none of these files holds anything else.
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
+// the text an uninterrupted run writes, and none of these files holds anything else. The kill is
+// the system's hardest (SIGKILL on Linux, TerminateProcess on Windows).
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
 #include <thread>
 
+#include "platform/child_process.h"
 #include "sample_site_run.h"
-
-extern char** environ;
 
 namespace check_html {
 namespace {
@@ -23,30 +19,20 @@ using Texts = std::map<std::string, std::string>;
 
 class RewriteKill : public ::testing::Test {
  protected:
-  pid_t FreshRun(bool tex) {
+  std::unique_ptr<ChildProcess> FreshRun(bool tex) {
     fs::remove_all(site_);
     fs::copy(fs::path(CHECK_HTML_SOURCE_DIR) / "examples/site", site_, fs::copy_options::recursive);
     std::vector<std::string> args = SampleRunArgs(html_);
-    args.insert(args.begin(), CHECK_HTML_PROGRAM);
     args.insert(args.end(), {"--set", tex ? "tex_html=1" : "tex_html=0"});
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    EXPECT_EQ(posix_spawn(&pid, argv[0], &quiet, nullptr, argv.data(), environ), 0);
-    posix_spawn_file_actions_destroy(&quiet);
-    return pid;
+    auto child = std::make_unique<ChildProcess>(CHECK_HTML_PROGRAM, args);
+    EXPECT_TRUE(child->Started()) << child->StartError();
+    return child;
   }
 
   // Waits for the backup of the first page (start.html): the rewrite has begun.
-  bool WaitForRewrite(pid_t pid) {
-    int status = 0;
-    while (!fs::exists(html_ + "/start.bak")) {
-      if (waitpid(pid, &status, WNOHANG) == pid) return false;
+  static bool WaitForRewrite(ChildProcess& child, const std::string& html) {
+    while (!fs::exists(html + "/start.bak")) {
+      if (!child.Running()) return false;
       std::this_thread::sleep_for(std::chrono::microseconds(50));
     }
     return true;
@@ -87,22 +73,21 @@ TEST_F(RewriteKill, NoPageIsLostOrCutWhereverTheRunIsKilled) {
   for (const int kills : {12, 6}) {
     const bool tex = kills == 6;
     const Texts before = Snapshot(fs::path(CHECK_HTML_SOURCE_DIR) / "examples/site/zq/html");
-    const pid_t reference = FreshRun(tex);
-    ASSERT_TRUE(WaitForRewrite(reference));
+    const std::unique_ptr<ChildProcess> reference = FreshRun(tex);
+    ASSERT_TRUE(WaitForRewrite(*reference, html_));
     const auto began = std::chrono::steady_clock::now();
-    int status = 0;
-    waitpid(reference, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "tex " << tex;
+    const ChildEnd end = reference->Wait(std::stop_token(), std::chrono::milliseconds(1));
+    ASSERT_TRUE(end.how == ChildEnd::How::kExited && end.code == 0) << "tex " << tex;
     const auto rest_of_run = std::chrono::steady_clock::now() - began;
     const Texts finished = Snapshot(html_);
 
     for (int k = 0; k < kills; ++k) {
-      const pid_t pid = FreshRun(tex);
-      if (WaitForRewrite(pid)) {
+      const std::unique_ptr<ChildProcess> child = FreshRun(tex);
+      if (WaitForRewrite(*child, html_)) {
         std::this_thread::sleep_for(rest_of_run * k / kills);
-        kill(pid, SIGKILL);
+        child->Kill();
       }
-      waitpid(pid, &status, 0);
+      child->Wait(std::stop_token(), std::chrono::milliseconds(1));
       ExpectPagesWhole(before, finished, "tex " + std::to_string(tex) + " kill " + std::to_string(k));
     }
   }

@@ -78,8 +78,8 @@ TEST_F(SampleSite, AMissingFormulaFileOrReferenceListFolderEndsTheRunWithAFileEr
   EXPECT_EQ(Run({}), kExitFileError);
   const std::vector<std::string> log = LogLines();
   ASSERT_FALSE(log.empty());
-  EXPECT_EQ(log.back(), "!!!File can not be opend: " + (Html() / "check").string() +
-                            "\\..\\..\\pdf_split\\all_math.txt");
+  EXPECT_TRUE(log.back().starts_with("!!!File can not be opend: ")) << log.back();
+  EXPECT_TRUE(log.back().ends_with("check\\..\\..\\pdf_split\\all_math.txt")) << log.back();
   auto after = Snapshot(Html());
   after.erase("check/zq_check.html");
   EXPECT_EQ(after, before);

@@ -22,23 +22,19 @@
 #include "comm/stream/test_comp.h"
 #include "comm/window_call.h"
 #include "platform/named_pipe.h"
+#include "platform/process_info.h"
 #include "site/page_lists.h"
 
 namespace check_html {
 
-// Points XDG_RUNTIME_DIR at a temporary folder while it lives.
+// Points XDG_RUNTIME_DIR, where Linux keeps its pipes, at a temporary folder while it lives.
 class PipeFolderForTest : public TempFolder {
  public:
-  PipeFolderForTest() {
-    if (const char* old = std::getenv("XDG_RUNTIME_DIR")) old_ = old;
-    setenv("XDG_RUNTIME_DIR", Path().c_str(), 1);
-  }
-  ~PipeFolderForTest() {
-    old_.empty() ? unsetenv("XDG_RUNTIME_DIR") : setenv("XDG_RUNTIME_DIR", old_.c_str(), 1);
-  }
+  PipeFolderForTest() { SetEnvironmentValue("XDG_RUNTIME_DIR", Path()); }
+  ~PipeFolderForTest() { SetEnvironmentValue("XDG_RUNTIME_DIR", old_); }
 
  private:
-  std::string old_;
+  std::string old_ = EnvironmentValue("XDG_RUNTIME_DIR");
 };
 
 // True once `condition` holds, false after five seconds.

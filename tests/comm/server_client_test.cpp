@@ -47,7 +47,7 @@ class PipeServing : public ::testing::Test {
     return MakeClient(fetched_, client_window_, "test_pipe", connect_timeout);
   }
 
-  std::string User() const { return UserNameOf(OwnUserId()); }
+  std::string User() const { return OwnUserName(); }
 
   PipeFolderForTest folder_;
   TestWindow window_, client_window_;
@@ -129,7 +129,7 @@ TEST_F(PipeServing, APeerOfAnotherUserIsRefused) {
   server_->SetActive(true);
   auto client = NewClient();
   EXPECT_EQ(ErrorOf([&] { client->SetActive(true); }),
-            "Unable to open pipe \\\\.\\pipe\\test_pipe. Broken pipe");
+            "Unable to open pipe \\\\.\\pipe\\test_pipe. " + SystemErrorText(PipeBroken().error));
   EXPECT_FALSE(client->Active());
   EXPECT_TRUE(window_.WaitForLine("Refused a client of user id " + std::to_string(OwnUserId())));
 }
@@ -162,12 +162,12 @@ TEST_F(PipeServing, WithOneInstanceAMalformedMessageEndsOnlyItsConnectionAndClie
   };
   for (const auto& c : cases) {
     std::unique_ptr<PipeStream> main, inbound;
-    ASSERT_TRUE(ConnectPipe("\\\\.\\pipe\\test_pipe", main).ok());
+    ASSERT_TRUE(ConnectPipe("\\\\.\\pipe\\test_pipe", main, PipeDirection::kOutbound).ok());
     uint8_t size = 0;
     ASSERT_TRUE(main->ReadExact(&size, 1).ok());
     std::string name(size, '\0');
     ASSERT_TRUE(main->ReadExact(name.data(), size).ok());
-    ASSERT_TRUE(ConnectPipe("\\\\.\\pipe\\" + name, inbound).ok());
+    ASSERT_TRUE(ConnectPipe("\\\\.\\pipe\\" + name, inbound, PipeDirection::kInbound).ok());
     inbound->WriteAll(c.bytes);
     EXPECT_TRUE(window_.WaitForLine(c.logged)) << c.logged;
     char byte = 0;  // the server has closed the connection
@@ -179,7 +179,7 @@ TEST_F(PipeServing, WithOneInstanceAMalformedMessageEndsOnlyItsConnectionAndClie
   EXPECT_EQ(Ask(*first, -1, 0), "1 12 Child rNo sent to client");
   auto impatient = NewClient(200);
   EXPECT_EQ(ErrorOf([&] { impatient->SetActive(true); }),
-            "WaitNamedPipe failed on \\\\.\\pipe\\test_pipe. Connection timed out");
+            "WaitNamedPipe failed on \\\\.\\pipe\\test_pipe. " + SystemErrorText(PipeTimedOut().error));
   auto patient = NewClient(5000);
   auto connected = std::async(std::launch::async, [&] { patient->SetActive(true); });
   EXPECT_EQ(connected.wait_for(300ms), std::future_status::timeout);

@@ -42,13 +42,13 @@ class GifToPng : public ::testing::Test, protected RunParts<DiskFileSystem> {
   }
   // The files of folder i/ with their bytes.
   std::map<std::string, std::string> Files() const {
-    std::map<std::string, std::string> files;
+    std::map<std::string, std::string> listed;
     for (const auto& entry : fs::directory_iterator(site_.Path() + "/i")) {
       std::ostringstream bytes;
       bytes << std::ifstream(entry.path(), std::ios::binary).rdbuf();
-      files[entry.path().filename().string()] = bytes.str();
+      listed[entry.path().filename().string()] = bytes.str();
     }
-    return files;
+    return listed;
   }
 
   TempFolder site_;

@@ -1,6 +1,5 @@
 // The disk and the in-memory file systems must agree: each case runs on both. The file masks
 // they list by are tested first.
-#include <sys/stat.h>
 
 #include <tuple>
 
@@ -107,7 +106,7 @@ TEST_P(FileSystemContract, WritesReplaceUnderTheExistingNameAndCreateInTheExisti
 TEST_P(FileSystemContract, WriteProtectedFilesCanOnlyBeRead) {
   Put("p.htm", "keep");
   Put("other.htm", "other");
-  if (OnDisk()) chmod(At("p.htm").c_str(), 0444);
+  if (OnDisk()) std::filesystem::permissions(At("p.htm"), std::filesystem::perms::owner_read);
   else memory_.SetReadOnly(At("p.htm"));
   std::string bytes;
   EXPECT_EQ(Files().ReadFile(At("p.htm"), bytes), FileStatus::kOk);

@@ -1,4 +1,5 @@
 #include "platform/named_pipe.h"
+#include "platform/named_pipe_socket.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -15,7 +15,7 @@ class TempFolder {
   TempFolder() { std::filesystem::create_directories(path_); }
   ~TempFolder() { std::error_code ignored; std::filesystem::remove_all(path_, ignored); }
 
-  std::string Path() const { return path_.native(); }
+  std::string Path() const { return path_.string(); }
 
   // Creates the file and its folders without the code under test.
   void Put(std::string_view relative, std::string_view bytes) const {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/child_process.h"
 #include "platform/memory_file_system.h"
 
 namespace check_html {
@@ -29,10 +30,10 @@ std::string Join(const std::vector<std::string>& items) {
   return text;
 }
 
-const char* const kDefaults =
+const std::string kDefaults =
     "StartDir=/sites/prog StartFile= SaveDir=/sites/prog Prefix=zq Project=zq BindBack=0 "
     "BindNoBack=0 Boxes=0 English=0 tex=1 mathjax=1 xxx=0 BakClear=0 SubPath=1 ClearAnc=0 Png=0 "
-    "Old_Days=1000 Special=/sites/prog/special Converter=/usr/bin/convert";
+    "Old_Days=1000 Special=/sites/prog/special Converter=" + std::string(DefaultConverter());
 
 // Lines 1 StartDir, 2 StartFile, 3 SaveDir, 4 SavePrefix, 5 BindBack, 6 BindNoBack, 7 BakClear,
 // 9 English, 12 Clear_Anc, 13 Old_Days, 14 SubPath, 18 for_mathjax, 19 project, 21 tex_html.
@@ -118,7 +119,8 @@ TEST_F(SettingsTest, WritesTheKeysAsOneAndZeroKeepsOtherKeysAndReadsThemBack) {
   EXPECT_EQ(*files_.Contents("/Sites/Prog/check_html_new.ini"),
             "[FileInfo]\r\nSpecialDir=/Sp\r\nStartDir=/sites/prog\r\n"
             "StartFile=/sites/web/kap1/p.html\r\nSaveDir=/sites/out\r\nSavePrefix=zq\r\n"
-            "SaveProjectname=K\xE4sta\r\nOld_Days=30\r\nConverter=/usr/bin/convert\r\n\r\n"
+            "SaveProjectname=K\xE4sta\r\nOld_Days=30\r\nConverter=" + std::string(DefaultConverter()) +
+                "\r\n\r\n"
             "[Options]\r\nBind_Back=1\r\nBind_NoBack=0\r\nSet_to_English=1\r\ntex_html=0\r\n"
             "for_mathjax=1\r\nxxx_mathjax=0\r\nBakClear=1\r\nLook_For_SubPath=1\r\n"
             "Clear_Anc=0\r\n");

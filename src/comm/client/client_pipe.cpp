@@ -1,7 +1,5 @@
 #include "comm/client/client_pipe.h"
 
-#include <cerrno>
-
 #include "comm/client/client_threads.h"
 #include "comm/stream/pipe_errors.h"
 #include "comm/stream/pipe_texts.h"
@@ -52,9 +50,10 @@ void TClientPipe::SetActive(bool active) {
 
 void TClientPipe::Open(const std::string& path) {
   path_ = path;
-  PipeStatus status = ConnectPipe(path, main_);
+  const int wait_ms = ConnectTimeout > 0 ? ConnectTimeout : kDefaultPipeWaitMs;
+  PipeStatus status = ConnectPipe(path, main_, PipeDirection::kOutbound, wait_ms);
   // The server announces the inbound pipe once an instance has taken the connection.
-  if (status.ok()) status = main_->WaitReadable(ConnectTimeout > 0 ? ConnectTimeout : kDefaultPipeWaitMs);
+  if (status.ok()) status = main_->WaitReadable(wait_ms);
   if (!status.ok()) throw EPipeError(FormatWithError(kWaitNamedPipeFailed, path, status.error));
 }
 
@@ -62,12 +61,12 @@ void TClientPipe::OpenInbound() {
   uint8_t size = 0;
   std::string name(kMaxInboundName, '\0');
   PipeStatus status = main_->ReadExact(&size, 1);
-  if (status.ok() && (size == 0 || size > kMaxInboundName)) status = PipeStatus{EPROTO};
+  if (status.ok() && (size == 0 || size > kMaxInboundName)) status = PipeProtocolError();
   if (status.ok()) status = main_->ReadExact(name.data(), size);
   if (!status.ok()) throw EPipeError(FormatWithError(kUnableToOpenPipe, path_, status.error));
   name.resize(size);
   const std::string inbound_path = MakePipeName(ServerName, name);
-  status = ConnectPipe(inbound_path, inbound_);
+  status = ConnectPipe(inbound_path, inbound_, PipeDirection::kInbound);
   if (!status.ok()) {
     throw EPipeError(FormatWithError(kUnableToOpenInbound, inbound_path, status.error));
   }

@@ -1,6 +1,5 @@
 #include "comm/server/server_pipe.h"
 
-#include <cerrno>
 #include <stdexcept>
 
 #include "comm/stream/pipe_errors.h"
@@ -26,9 +25,10 @@ void TServerPipe::SetActive(bool active) {
     active_ = false;
     return;
   }
-  PipeStatus status{EINVAL};  // Windows allows 1 to 255 instances
+  PipeStatus status = InvalidPipeArgument();  // Windows allows 1 to 255 instances
   if (MaxConnections >= 1 && MaxConnections <= 255) {
-    status = PipeListener::Create(MainPipePath(PipeName()), listener_);
+    status = PipeListener::Create(MainPipePath(PipeName()), listener_, PipeDirection::kOutbound,
+                                  MaxConnections);
   }
   if (!status.ok()) {
     throw std::runtime_error(

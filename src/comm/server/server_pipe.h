@@ -4,8 +4,6 @@
 // pipe. All activity is reported to OnMessage through the window thread.
 #pragma once
 
-#include <sys/types.h>
-
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -14,6 +12,7 @@
 #include "comm/stream/components.h"
 #include "comm/named_pipe_base.h"
 #include "comm/window_call.h"
+#include "platform/named_pipe.h"
 
 namespace check_html {
 
@@ -31,8 +30,9 @@ class TServerPipe : public TNamedPipe {
   // The page lists the requests are answered from and LoadData writes to.
   PageList* Backbone;
   PageList* Cleaned;
-  // Only clients running under this user id are served; the process's own by default.
-  uid_t ServedUserId;
+  // Only clients running under this user id are served; the process's own by default (on
+  // Windows every client is).
+  PipeUserId ServedUserId;
 
   // True: creates the pipe and starts the threads; a failure raises std::runtime_error with
   // "CreateNamedPipe failed. %s" and leaves the server inactive. False: stops every thread.

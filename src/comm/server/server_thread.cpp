@@ -56,7 +56,7 @@ void TServerThread::Execute() {
 }
 
 bool TServerThread::PeerServed(PipeStream& stream) {
-  uid_t uid = 0;
+  PipeUserId uid = 0;
   if (stream.PeerUserId(uid) && uid == server_.ServedUserId) return true;
   PostFmt(kRefusedUser, static_cast<unsigned>(uid));
   return false;
@@ -86,7 +86,8 @@ void TServerThread::ServeClient() {
 void TServerThread::CreateInbound() {
   const std::string name = FormatText(kInboundName, CurrentThreadId());
   std::unique_ptr<PipeListener> listener;
-  PipeStatus status = PipeListener::Create(MainPipePath(name), listener);
+  PipeStatus status =
+      PipeListener::Create(MainPipePath(name), listener, PipeDirection::kInbound);
   if (!status.ok()) {
     throw EPipeError(FormatText(kCreateInboundFailed, SystemErrorText(status.error).c_str()));
   }
@@ -103,8 +104,7 @@ void TServerThread::CreateInbound() {
   }
   if (!PeerServed(*inbound)) throw EBrokenPipe();
   Adopt(inbound_, std::move(inbound));
-  uid_t uid = 0;
-  user_name_ = inbound_->PeerUserId(uid) ? UserNameOf(uid) : std::string();
+  user_name_ = inbound_->PeerUserName();
   if (user_name_.empty()) user_name_ = kUnknownUser;
 }
 

@@ -8,15 +8,34 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
 #include "platform/named_pipe_path.h"
+#include "platform/named_pipe_socket.h"
 
 namespace check_html {
+
+struct PipeStream::State {
+  explicit State(int descriptor) : fd(descriptor) {}
+  std::atomic<int> fd;
+  std::mutex close_mutex;  // Shutdown from another thread never meets a closed descriptor
+};
+
+struct PipeListener::State {
+  State(int descriptor, std::string path) : fd(descriptor), socket_path(std::move(path)) {}
+  std::atomic<int> fd;
+  std::string socket_path;
+  ino_t bound_inode = 0;
+  std::atomic<bool> shut_down{false};
+  std::mutex close_mutex;
+};
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -82,11 +101,20 @@ ino_t InodeOf(const std::string& path) {
   return lstat(path.c_str(), &info) == 0 ? info.st_ino : 0;
 }
 
+std::unique_ptr<PipeStream> StreamOf(int fd) {
+  return std::make_unique<PipeStream>(std::make_unique<PipeStream::State>(fd));
+}
+
 }  // namespace
 
 bool PipeStatus::broken() const {
   return error == EPIPE || error == ECONNRESET;
 }
+
+PipeStatus InvalidPipeArgument() { return PipeStatus{EINVAL}; }
+PipeStatus PipeProtocolError() { return PipeStatus{EPROTO}; }
+PipeStatus PipeTimedOut() { return PipeStatus{ETIMEDOUT}; }
+PipeStatus PipeBroken() { return PipeStatus{EPIPE}; }
 
 std::string SystemErrorText(int error) {
   char buffer[256];
@@ -122,14 +150,14 @@ std::string PipeFolder() {
 
 // --- PipeStream ---
 
-PipeStream::PipeStream(int fd) : fd_(fd) {}
+PipeStream::PipeStream(std::unique_ptr<State> state) : state_(std::move(state)) {}
 
 PipeStream::~PipeStream() { Close(); }
 
 PipeStatus PipeStream::ReadExact(void* buffer, std::size_t size) {
   auto* at = static_cast<char*>(buffer);
   while (size > 0) {
-    const ssize_t n = recv(fd_.load(), at, size, 0);
+    const ssize_t n = recv(state_->fd.load(), at, size, 0);
     if (n == 0) return PipeStatus{EPIPE};
     if (n < 0) {
       if (errno == EINTR) continue;
@@ -143,7 +171,7 @@ PipeStatus PipeStream::ReadExact(void* buffer, std::size_t size) {
 
 PipeStatus PipeStream::WriteAll(std::string_view bytes) {
   while (!bytes.empty()) {
-    const ssize_t n = send(fd_.load(), bytes.data(), bytes.size(), MSG_NOSIGNAL);
+    const ssize_t n = send(state_->fd.load(), bytes.data(), bytes.size(), MSG_NOSIGNAL);
     if (n < 0) {
       if (errno == EINTR) continue;
       return Errno();
@@ -154,38 +182,47 @@ PipeStatus PipeStream::WriteAll(std::string_view bytes) {
 }
 
 PipeStatus PipeStream::WaitReadable(int timeout_ms) {
-  std::vector<pollfd> fds{{fd_.load(), POLLIN | POLLRDHUP, 0}};
+  std::vector<pollfd> fds{{state_->fd.load(), POLLIN | POLLRDHUP, 0}};
   const int n = PollFor(fds, timeout_ms);
   if (n < 0) return Errno();
   return n == 0 ? PipeStatus{ETIMEDOUT} : PipeStatus{};
 }
 
-bool PipeStream::PeerUserId(uid_t& uid) const {
+bool PipeStream::PeerUserId(PipeUserId& uid) const {
   ucred credentials{};
   socklen_t size = sizeof credentials;
-  if (getsockopt(fd_.load(), SOL_SOCKET, SO_PEERCRED, &credentials, &size) != 0) return false;
+  if (getsockopt(state_->fd.load(), SOL_SOCKET, SO_PEERCRED, &credentials, &size) != 0) return false;
   uid = credentials.uid;
   return true;
 }
 
+std::string PipeStream::PeerUserName() const {
+  PipeUserId uid = 0;
+  return PeerUserId(uid) ? UserNameOf(uid) : std::string();
+}
+
 void PipeStream::Shutdown() {
-  const std::lock_guard<std::mutex> lock(close_mutex_);
-  if (fd_ >= 0) shutdown(fd_, SHUT_RDWR);
+  const std::lock_guard<std::mutex> lock(state_->close_mutex);
+  if (state_->fd >= 0) shutdown(state_->fd, SHUT_RDWR);
 }
 
 void PipeStream::Close() {
-  const std::lock_guard<std::mutex> lock(close_mutex_);
-  const int fd = fd_.exchange(-1);
+  const std::lock_guard<std::mutex> lock(state_->close_mutex);
+  const int fd = state_->fd.exchange(-1);
   if (fd >= 0) close(fd);
 }
 
 // --- PipeListener ---
 
-PipeListener::PipeListener(int fd, std::string socket_path)
-    : fd_(fd), socket_path_(std::move(socket_path)), bound_inode_(InodeOf(socket_path_)) {}
+PipeListener::PipeListener(std::unique_ptr<State> state) : state_(std::move(state)) {
+  state_->bound_inode = InodeOf(state_->socket_path);
+}
 
+// Sockets carry bytes both ways and one listener serves every instance: `direction` and
+// `max_instances` ask nothing of them.
 PipeStatus PipeListener::Create(const std::string& pipe_path,
-                                std::unique_ptr<PipeListener>& listener) {
+                                std::unique_ptr<PipeListener>& listener, PipeDirection,
+                                unsigned) {
   std::string socket_path;
   if (const PipeStatus status = SocketPathOf(pipe_path, socket_path); !status.ok()) return status;
   const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
@@ -200,35 +237,37 @@ PipeStatus PipeListener::Create(const std::string& pipe_path,
     close(fd);
     return PipeStatus{error};
   }
-  listener.reset(new PipeListener(fd, socket_path));
+  listener.reset(new PipeListener(std::make_unique<State>(fd, socket_path)));
   return PipeStatus{};
 }
 
 PipeListener::~PipeListener() {
   // The socket file goes only while it is still this listener's, not a newer server's.
-  if (bound_inode_ != 0 && InodeOf(socket_path_) == bound_inode_) unlink(socket_path_.c_str());
-  close(fd_.exchange(-1));
+  if (state_->bound_inode != 0 && InodeOf(state_->socket_path) == state_->bound_inode) {
+    unlink(state_->socket_path.c_str());
+  }
+  close(state_->fd.exchange(-1));
 }
 
 PipeStatus PipeListener::Accept(std::unique_ptr<PipeStream>& connection, int timeout_ms,
                                 PipeStream* watch) {
   const bool limited = timeout_ms >= 0;
   const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeout_ms);
-  std::vector<pollfd> fds{{fd_.load(), POLLIN, 0}};
-  if (watch != nullptr) fds.push_back({watch->fd_.load(), POLLRDHUP, 0});
+  std::vector<pollfd> fds{{state_->fd.load(), POLLIN, 0}};
+  if (watch != nullptr) fds.push_back({watch->state_->fd.load(), POLLRDHUP, 0});
   for (;;) {
-    if (shut_down_) return PipeStatus{ECANCELED};
+    if (state_->shut_down) return PipeStatus{ECANCELED};
     const int n = PollFor(fds, MillisecondsLeft(limited, deadline));
     if (n < 0) return Errno();
     if (n == 0) return PipeStatus{ETIMEDOUT};
     // A listener that was shut down stays "readable" without a client to accept.
-    if (shut_down_ || (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+    if (state_->shut_down || (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
       return PipeStatus{ECANCELED};
     }
     if (watch != nullptr && fds[1].revents != 0) return PipeStatus{EPIPE};
-    const int fd = accept4(fd_.load(), nullptr, nullptr, SOCK_CLOEXEC);
+    const int fd = accept4(state_->fd.load(), nullptr, nullptr, SOCK_CLOEXEC);
     if (fd >= 0) {
-      connection = std::make_unique<PipeStream>(fd);
+      connection = StreamOf(fd);
       return PipeStatus{};
     }
     // Another instance took the client first, or it gave up before it was accepted.
@@ -238,12 +277,13 @@ PipeStatus PipeListener::Accept(std::unique_ptr<PipeStream>& connection, int tim
 }
 
 void PipeListener::Shutdown() {
-  const std::lock_guard<std::mutex> lock(close_mutex_);
-  shut_down_ = true;
-  if (fd_ >= 0) shutdown(fd_, SHUT_RDWR);
+  const std::lock_guard<std::mutex> lock(state_->close_mutex);
+  state_->shut_down = true;
+  if (state_->fd >= 0) shutdown(state_->fd, SHUT_RDWR);
 }
 
-PipeStatus ConnectPipe(const std::string& pipe_path, std::unique_ptr<PipeStream>& connection) {
+PipeStatus ConnectPipe(const std::string& pipe_path, std::unique_ptr<PipeStream>& connection,
+                       PipeDirection, int) {
   std::string socket_path;
   if (const PipeStatus status = SocketPathOf(pipe_path, socket_path); !status.ok()) return status;
   int fd = -1;
@@ -254,21 +294,23 @@ PipeStatus ConnectPipe(const std::string& pipe_path, std::unique_ptr<PipeStream>
     close(fd);
     return PipeStatus{error};
   }
-  connection = std::make_unique<PipeStream>(fd);
+  connection = StreamOf(fd);
   return PipeStatus{};
 }
 
 PipeStatus MakePipePair(std::unique_ptr<PipeStream>& first, std::unique_ptr<PipeStream>& second) {
   int fds[2];
   if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0) return Errno();
-  first = std::make_unique<PipeStream>(fds[0]);
-  second = std::make_unique<PipeStream>(fds[1]);
+  first = StreamOf(fds[0]);
+  second = StreamOf(fds[1]);
   return PipeStatus{};
 }
 
-uid_t OwnUserId() { return geteuid(); }
+PipeUserId OwnUserId() { return geteuid(); }
 
-std::string UserNameOf(uid_t uid) {
+std::string OwnUserName() { return UserNameOf(OwnUserId()); }
+
+std::string UserNameOf(PipeUserId uid) {
   std::vector<char> buffer(16384);
   passwd entry{};
   passwd* found = nullptr;

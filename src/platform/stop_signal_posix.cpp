@@ -1,6 +1,7 @@
-#include "platform/named_pipe_signals.h"
+#include "platform/stop_signal.h"
 
 #include <pthread.h>
+#include <signal.h>
 
 namespace check_html {
 namespace {
@@ -15,12 +16,16 @@ sigset_t StopSignals() {
 
 }  // namespace
 
-StopSignalBlock::StopSignalBlock() {
+struct StopSignalBlock::Saved {
+  sigset_t mask;
+};
+
+StopSignalBlock::StopSignalBlock() : saved_(std::make_unique<Saved>()) {
   const sigset_t signals = StopSignals();
-  pthread_sigmask(SIG_BLOCK, &signals, &previous_);
+  pthread_sigmask(SIG_BLOCK, &signals, &saved_->mask);
 }
 
-StopSignalBlock::~StopSignalBlock() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+StopSignalBlock::~StopSignalBlock() { pthread_sigmask(SIG_SETMASK, &saved_->mask, nullptr); }
 
 int WaitForStopSignal() {
   const sigset_t signals = StopSignals();

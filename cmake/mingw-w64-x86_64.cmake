@@ -1,0 +1,18 @@
+# Cross build of the native Windows program with Debian's MinGW-w64 (GCC, POSIX threads, so that
+# std::jthread works); the tests run under Wine. Use: cmake -B build-win
+# -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake (tools/windows_build.sh does it).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# The test program reaches the source tree through Wine's drive Z:, which maps the Linux root.
+set(CHECK_HTML_TEST_PATH_PREFIX "Z:")
