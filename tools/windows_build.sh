@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 
-install_missing cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine64
+install_missing cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine64 \
+  nlohmann-json3-dev
 
 build_dir=${1:-build-win}
 shift || true

@@ -6,11 +6,11 @@
 namespace check_html {
 namespace {
 
-constexpr std::array<std::string_view, 16> kSettableKeys = {
+constexpr std::array<std::string_view, 18> kSettableKeys = {
     "Set_to_English", "tex_html",  "for_mathjax",      "xxx_mathjax",  "BakClear",
     "Look_For_SubPath", "Clear_Anc", "BindBack",        "BindNoBack",   "GiF2PNGItem",
     "ChlargeImageItem", "DoNice_Item", "DoSpecialItem", "Old_Days",     "SpecialDir",
-    "Converter"};
+    "Converter",        "CheckAnchors", "SiteRoot"};
 
 // Options that take a value, and where the value goes.
 std::optional<std::string>* ValueSlot(BatchOptions& o, std::string_view name) {
@@ -21,6 +21,7 @@ std::optional<std::string>* ValueSlot(BatchOptions& o, std::string_view name) {
   if (name == "--today") return &o.today;
   if (name == "--settings-dir") return &o.settings_dir;
   if (name == "--log") return &o.log_file;
+  if (name == "--json") return &o.json_file;
   return nullptr;
 }
 
@@ -31,6 +32,7 @@ bool* FlagSlot(BatchOptions& o, std::string_view name) {
   if (name == "--quiet") return &o.quiet;
   if (name == "--check-only") return &o.check_only;
   if (name == "--timings") return &o.timings;
+  if (name == "--fail-on-broken") return &o.fail_on_broken;
   if (name == "--serve") return &o.serve;
   if (name == "--fetch-lists") return &o.fetch_lists;
   return nullptr;
@@ -98,7 +100,8 @@ const char* UsageText() {
          "  --set KEY=VALUE       option flag (Set_to_English, tex_html, for_mathjax, xxx_mathjax,\n"
          "                        BakClear, Look_For_SubPath, Clear_Anc, BindBack, BindNoBack,\n"
          "                        GiF2PNGItem, ChlargeImageItem, DoNice_Item, DoSpecialItem: 0/1;\n"
-         "                        Old_Days: days; SpecialDir: folder; Converter: program)\n"
+         "                        CheckAnchors: 0/1; Old_Days: days; SpecialDir, SiteRoot:\n"
+         "                        folder; Converter: program)\n"
          "  --today DD.MM.YY      date from which anchor ages are counted (default: today)\n"
          "  --settings-dir DIR    folder of the settings files (default: current folder)\n"
          "  --save-settings       write check_html_new.ini at the end\n"
@@ -106,12 +109,15 @@ const char* UsageText() {
          "  --quiet               no progress display\n"
          "  --check-only          link check only: reports written, nothing else changed\n"
          "  --timings             at the end, the seconds each pass took (on standard error)\n"
+         "  --json FILE           the link check's findings as one JSON document\n"
+         "  --fail-on-broken      exit 3 when the run found a missing page, picture, anchor\n"
+         "                        (CheckAnchors) or external link\n"
          "  --serve               after the run, serve the page lists on the pipe html_2_pdf\n"
          "                        until SIGINT or SIGTERM\n"
          "  --fetch-lists         no run: fetch both page lists from a serving check_html and\n"
          "                        print them\n"
          "exit codes: 0 run ended, 1 a file error ended the run (--fetch-lists: no lists came),\n"
-         "            2 bad command line or start file\n";
+         "            2 bad command line or start file, 3 (--fail-on-broken) something broken\n";
 }
 
 }  // namespace check_html

@@ -23,6 +23,8 @@ struct BatchOptions {
   bool quiet = false;
   bool check_only = false;
   bool timings = false;
+  std::optional<std::string> json_file;  // --json FILE: the link check's findings as JSON
+  bool fail_on_broken = false;  // --fail-on-broken: exit 3 when something broken was found
   bool serve = false;        // --serve: serve the page lists after the run until SIGINT/SIGTERM
   bool fetch_lists = false;  // --fetch-lists: no run; fetch the lists from a server and print them
 };

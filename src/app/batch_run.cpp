@@ -81,16 +81,18 @@ int RunBatch(const BatchOptions& options, std::FILE* out, std::FILE* err) {
   BatchFrontEnd front_end(log.file != nullptr ? log.file : out, show_progress ? err : nullptr);
   files.SetNameReport([&front_end](const std::string& line) { front_end.LogLine(line); });
 
-  const bool check_only = options.check_only;
   MakeHolderRun(*program, front_end, files, settings);
-  StartRun(*program, start_page, [check_only](const RunEnvironment& environment) {
+  const std::string json_file = options.json_file ? AbsolutePath(*options.json_file) : "";
+  StartRun(*program, start_page, [&options, &json_file](const RunEnvironment& environment) {
     auto run = std::make_unique<THTML_Thread>(environment);
-    run->Context().CheckOnly = check_only;
+    run->Context().CheckOnly = options.check_only;
+    run->Context().JsonFile = json_file;
     return run;
   });
   program->CurrentRun->Wait();
   const std::string error = program->CurrentRun->ErrorText();
   const std::vector<THTML_Thread::PassTime> pass_times = program->CurrentRun->PassTimes();
+  const int broken = program->CurrentRun->BrokenCount();
   ReleaseCurrentRun(*program);
 
   front_end.EndProgress();
@@ -107,7 +109,7 @@ int RunBatch(const BatchOptions& options, std::FILE* out, std::FILE* err) {
   if (options.serve) {
     return ServeUntilSignal(program->lists, front_end, log.file != nullptr ? log.file : out, err);
   }
-  return kExitRunEnded;
+  return options.fail_on_broken && broken > 0 ? kExitFoundBroken : kExitRunEnded;
 }
 
 }  // namespace check_html

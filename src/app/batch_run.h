@@ -11,6 +11,8 @@ namespace check_html {
 inline constexpr int kExitRunEnded = 0;
 inline constexpr int kExitFileError = 1;
 inline constexpr int kExitBadCommandLine = 2;
+// Only with --fail-on-broken: the run ended and found something broken.
+inline constexpr int kExitFoundBroken = 3;
 
 // Runs `options` (a parsed --batch command line). Log lines go to `out` unless --log names a
 // file; the closing "Status: ..." line and error messages go to `err`.

@@ -31,6 +31,7 @@ std::atomic<bool>* FlagNamed(Options& options, const std::string& key) {
   if (key == "ChlargeImageItem") return &options.ChlargeImageItem;
   if (key == "DoNice_Item") return &options.DoNice_Item;
   if (key == "DoSpecialItem") return &options.DoSpecialItem;
+  if (key == "CheckAnchors") return &options.CheckAnchors;
   return nullptr;
 }
 
@@ -42,6 +43,10 @@ std::string ApplySet(const std::string& key, const std::string& value, Settings&
   }
   if (key == "Converter") {
     options.ConverterPath = value;
+    return "";
+  }
+  if (key == "SiteRoot") {
+    options.SiteRoot = value.empty() ? value : AbsolutePath(value);
     return "";
   }
   const std::optional<int32_t> number = WholeNumber(value);

@@ -8,7 +8,39 @@ namespace {
 
 constexpr size_t kNone = std::string_view::npos;
 
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
+
 }  // namespace
+
+std::optional<std::string_view> ReadHtmlAttribute(std::string_view tag, std::string_view name) {
+  size_t at = 0;
+  while (at < tag.size() && !IsSpace(tag[at]) && tag[at] != '/') ++at;  // the tag name
+  while (at < tag.size()) {
+    while (at < tag.size() && (IsSpace(tag[at]) || tag[at] == '/')) ++at;
+    const size_t name_start = at;
+    while (at < tag.size() && !IsSpace(tag[at]) && tag[at] != '=' && tag[at] != '/') ++at;
+    const std::string_view found = tag.substr(name_start, at - name_start);
+    while (at < tag.size() && IsSpace(tag[at])) ++at;
+    std::string_view value;
+    if (at < tag.size() && tag[at] == '=') {
+      ++at;
+      while (at < tag.size() && IsSpace(tag[at])) ++at;
+      if (at < tag.size() && (tag[at] == '"' || tag[at] == '\'')) {
+        const size_t close = tag.find(tag[at], at + 1);
+        const size_t end = close == kNone ? tag.size() : close;
+        value = tag.substr(at + 1, end - at - 1);
+        at = close == kNone ? tag.size() : close + 1;
+      } else {
+        const size_t start = at;
+        while (at < tag.size() && !IsSpace(tag[at])) ++at;
+        value = tag.substr(start, at - start);
+      }
+    }
+    if (!found.empty() && EqualNoCase(found, name)) return value;
+    if (found.empty() && at < tag.size()) ++at;  // a stray "=" or quote
+  }
+  return std::nullopt;
+}
 
 std::string GetAttribute(std::string_view name, std::string_view tag) {
   size_t found = FindNoCase(tag, name);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,12 @@ std::string GetAttribute(std::string_view name, std::string_view tag);
 // not found, or not followed by "=" and a pair of double quotes, is appended as
 // ` name="value"` with the name in lower case.
 void SetAttribute(std::string_view name, std::string_view value, std::string& tag);
+
+// The value of attribute `name` as a browser reads the tag text: names are whole words compared
+// ignoring case (so "id" is never found inside "valid"), a value stands in double or single
+// quotes or, unquoted, runs to the next blank or tab; an attribute without "=" has an empty
+// value. The first attribute of that name counts; nothing when the tag has none.
+std::optional<std::string_view> ReadHtmlAttribute(std::string_view tag, std::string_view name);
 
 // Walks the name="value" pairs of one tag text from left to right. AttrPos is 1-based in the
 // tag text, AttrLen its length; only one tag text is walked at a time.

@@ -13,7 +13,7 @@ constexpr std::array<uint16_t, 32> kHighControls = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-uint32_t CodePointOf(unsigned char byte) {
+uint32_t CodePointOfByte(unsigned char byte) {
   if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
   return byte;
 }
@@ -28,22 +28,27 @@ char ByteOf(uint32_t code_point) {
   return '?';
 }
 
+}  // namespace
+
 void AppendUtf8(std::string& out, uint32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
   } else if (cp < 0x800) {
     out += static_cast<char>(0xC0 | (cp >> 6));
     out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
+  } else if (cp < 0x10000) {
     out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
     out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
 }
 
-// Decodes one UTF-8 character at `i` and moves past it; false (one byte consumed) for a
-// malformed, overlong or surrogate sequence.
-bool DecodeOne(std::string_view utf8, std::size_t& i, uint32_t& cp) {
+bool DecodeUtf8(std::string_view utf8, std::size_t& i, uint32_t& cp) {
   const auto lead = static_cast<unsigned char>(utf8[i++]);
   if (lead < 0x80) {
     cp = lead;
@@ -70,7 +75,7 @@ bool DecodeOne(std::string_view utf8, std::size_t& i, uint32_t& cp) {
   return true;
 }
 
-}  // namespace
+uint32_t CodePointOf1252(char byte) { return CodePointOfByte(static_cast<unsigned char>(byte)); }
 
 bool NeedsUtf8(std::string_view text) {
   for (char c : text) {
@@ -82,7 +87,7 @@ bool NeedsUtf8(std::string_view text) {
 std::string Utf8From1252(std::string_view text) {
   std::string out;
   out.reserve(text.size() * 2);
-  for (char c : text) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
+  for (char c : text) AppendUtf8(out, CodePointOf1252(c));
   return out;
 }
 
@@ -92,7 +97,7 @@ std::string Utf8To1252(std::string_view utf8) {
   std::size_t i = 0;
   while (i < utf8.size()) {
     uint32_t cp = 0;
-    out += DecodeOne(utf8, i, cp) ? ByteOf(cp) : '?';
+    out += DecodeUtf8(utf8, i, cp) ? ByteOf(cp) : '?';
   }
   return out;
 }

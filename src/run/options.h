@@ -29,6 +29,8 @@ struct Options {
   std::atomic<bool> GiF2PNGItem{false};       // GIF to PNG conversion
   std::atomic<bool> ChlargeImageItem{false};  // large-image handling of the image rewrite
   std::atomic<bool> DoSpecialItem{false};     // special copy at the end of a run
+  // Beyond the described run, off by default so that a run without them writes the same:
+  std::atomic<bool> CheckAnchors{false};  // report links to anchors that their pages lack
 
   // Derived when the settings are read: PNG button pictures unless tex_html was on. Later
   // changes of tex_html do not change it.
@@ -41,6 +43,9 @@ struct Options {
   std::string HomeLink;                         // frame target of the navigation bars
   std::string SpecialDir;                       // target folder of the special copy
   std::string ConverterPath = DefaultConverter();  // path of the external image converter
+  // The folder a link beginning with "/" refers to, as a web server serves it; empty: such a
+  // link counts as relative to its page's folder.
+  std::string SiteRoot;
 };
 
 }  // namespace check_html

@@ -63,11 +63,14 @@ class RunContext {
   std::string ProgramDir;       // folder of the settings file, lower case
   std::string StartFile;        // full path of the start page, backslash form
   std::string CheckFile, AbkFile, TranslFile, NameFile, IndexFile, BadFile, DumFile, NewFile;
+  std::string AnchorFile;
   bool BindBack = false;    // build the chapter contents pages first
   bool BindNoBack = false;  // bind the section pages by "go to" lines
   // A link check that changes nothing: only the crawl and the cross-check, failure and
   // unreferenced-file reports run, and those passes switch no reference and delete no file.
   bool CheckOnly = false;
+  // Where the link check's findings go as JSON; empty: nowhere.
+  std::string JsonFile;
 
   const Options& Opts;  // read live: a flag changed during the run counts from the next pass on
   PageLists& Lists;

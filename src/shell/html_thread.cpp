@@ -16,6 +16,9 @@
 #include "platform/file_error.h"
 #include "rewrite/rewrite_all_pages.h"
 #include "shell/start_file.h"
+#include "site/anchor_check.h"
+#include "site/json_findings.h"
+#include "site/link_findings.h"
 #include "site/link_check_reports.h"
 #include "site/page_lists.h"
 #include "site/site_database.h"
@@ -112,6 +115,7 @@ void THTML_Thread::RunPasses() {
   }
   RunPass("WriteFailures", [this] { WriteFailures(context_.ReportPath(context_.BadFile)); });
   RunPass("WriteUnreferenced", [this] { WriteUnreferenced(context_.ReportPath(context_.DumFile)); });
+  RunAddedChecks();
   RunPass("WriteLatexIndex", [this] { WriteLatexIndex(); });
   RunPass("WriteRefList",
           [this] { WriteRefList(context_.SaveDir + "\\..\\..\\pdf_split\\RefList.txt"); });
@@ -123,6 +127,18 @@ void THTML_Thread::RunLinkCheck() {
   RunPass("WriteCrossCheck", [this] { WriteCrossCheck(context_.ReportPath(context_.CheckFile)); });
   RunPass("WriteFailures", [this] { WriteFailures(context_.ReportPath(context_.BadFile)); });
   RunPass("WriteUnreferenced", [this] { WriteUnreferenced(context_.ReportPath(context_.DumFile)); });
+  RunAddedChecks();
+}
+
+void THTML_Thread::RunAddedChecks() {
+  if (context_.Opts.CheckAnchors) {
+    RunPass("WriteMissingAnchors",
+            [this] { WriteMissingAnchors(context_.ReportPath(context_.AnchorFile)); });
+  }
+  if (!context_.JsonFile.empty()) {
+    RunPass("WriteJsonFindings", [this] { WriteJsonFindings(context_.JsonFile); });
+  }
+  broken_count_ = CountBroken(context_);
 }
 
 void THTML_Thread::RunPass(const char* name, const std::function<void()>& pass, bool always) {
@@ -193,6 +209,12 @@ void THTML_Thread::WriteFailures(const std::string& path) {
 }
 void THTML_Thread::WriteUnreferenced(const std::string& path) {
   check_html::WriteUnreferenced(context_, path);
+}
+void THTML_Thread::WriteMissingAnchors(const std::string& path) {
+  check_html::WriteMissingAnchors(context_, path);
+}
+void THTML_Thread::WriteJsonFindings(const std::string& path) {
+  check_html::WriteJsonFindings(context_, path);
 }
 void THTML_Thread::WriteLatexIndex() { check_html::WriteLatexIndex(context_); }
 void THTML_Thread::WriteRefList(const std::string& path) {

@@ -65,6 +65,10 @@ class THTML_Thread {
   };
   const std::vector<PassTime>& PassTimes() const { return pass_times_; }
 
+  // How many broken things the run's link check found: missing pages and pictures, and with
+  // their checks, missing anchors. Read it after Wait().
+  int BrokenCount() const { return broken_count_; }
+
  protected:
   // The passes, in the order Execute calls them; each calls the pass of the same name on the
   // context. A test overrides them to see the order.
@@ -81,6 +85,8 @@ class THTML_Thread {
   virtual void WriteIndexList(const std::string& path);
   virtual void WriteFailures(const std::string& path);
   virtual void WriteUnreferenced(const std::string& path);
+  virtual void WriteMissingAnchors(const std::string& path);
+  virtual void WriteJsonFindings(const std::string& path);
   virtual void WriteLatexIndex();
   virtual void WriteRefList(const std::string& path);
   virtual void ConvertGifs();
@@ -94,6 +100,8 @@ class THTML_Thread {
   void RunPass(const char* name, const std::function<void()>& pass, bool always = false);
   void RunPasses();
   void RunLinkCheck();
+  // The checks beyond the described link check, each when its option is on.
+  void RunAddedChecks();
   void RepairCleanedPages();
   void AllocateDatabase();
   void ReleaseDatabase();
@@ -105,6 +113,7 @@ class THTML_Thread {
   std::jthread thread_;
   std::string error_text_;
   std::vector<PassTime> pass_times_;
+  int broken_count_ = 0;
 };
 
 }  // namespace check_html

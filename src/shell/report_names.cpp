@@ -23,6 +23,7 @@ ReportNames MakeReportNames(std::string_view prefix) {
   names.NameFile = NameOf(prefix, "_name.html");
   names.TranslFile = NameOf(prefix, "_transl.html");
   names.NewFile = NameOf(prefix, "_new.html");
+  names.AnchorFile = NameOf(prefix, "_anchors.html");
   return names;
 }
 

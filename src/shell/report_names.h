@@ -1,5 +1,5 @@
-// The file names (without folder) of the eight reports a run writes, all made from the report
-// prefix: prefix + "_check.html" and so on, the whole name in lower case.
+// The file names (without folder) of the reports a run writes, all made from the report prefix:
+// prefix + "_check.html" and so on, the whole name in lower case.
 #pragma once
 
 #include <string>
@@ -16,6 +16,7 @@ struct ReportNames {
   std::string NameFile;    // names list
   std::string TranslFile;  // translations list
   std::string NewFile;     // news list
+  std::string AnchorFile;  // missing anchors (with CheckAnchors)
 
   bool operator==(const ReportNames&) const = default;
 };

@@ -20,6 +20,7 @@ void ReadIniSettings(const IniFile& ini, Settings& settings, Options& options) {
   settings.StartDir = ini.ReadString(kFileInfo, "StartDir", "");
   options.SpecialDir = ini.ReadString(kFileInfo, "SpecialDir", options.SpecialDir);
   options.ConverterPath = ini.ReadString(kFileInfo, "Converter", options.ConverterPath);
+  options.SiteRoot = ini.ReadString(kFileInfo, "SiteRoot", options.SiteRoot);
   settings.StartFile = ini.ReadString(kFileInfo, "StartFile", "");
   settings.SaveDir = settings.ProgramDir;
   settings.SavePrefix = ini.ReadString(kFileInfo, "SavePrefix", kDefaultPrefix);
@@ -34,6 +35,7 @@ void ReadIniSettings(const IniFile& ini, Settings& settings, Options& options) {
   ReadOption(ini, "Look_For_SubPath", options.Look_For_SubPath, options.Look_For_SubPath);
   ReadOption(ini, "xxx_mathjax", options.xxx_mathjax, options.xxx_mathjax);
   ReadOption(ini, "Clear_Anc", options.Clear_Anc, options.Clear_Anc);
+  ReadOption(ini, "CheckAnchors", options.CheckAnchors, options.CheckAnchors);
   settings.BindBack = ini.ReadBool(kOptions, "Bind_Back", settings.BindBack);
   settings.BindNoBack = ini.ReadBool(kOptions, "Bind_NoBack", settings.BindNoBack);
 }
@@ -108,6 +110,7 @@ FileStatus WriteSettings(FileSystem& files, const Settings& settings, const Opti
   ini.WriteString(kFileInfo, "SaveProjectname", settings.SaveProjectname);
   ini.WriteInteger(kFileInfo, "Old_Days", options.Old_Days);
   ini.WriteString(kFileInfo, "Converter", options.ConverterPath);
+  ini.WriteString(kFileInfo, "SiteRoot", options.SiteRoot);
   ini.WriteBool(kOptions, "Bind_Back", settings.BindBack);
   ini.WriteBool(kOptions, "Bind_NoBack", settings.BindNoBack);
   ini.WriteBool(kOptions, "Set_to_English", options.Set_to_English);
@@ -117,6 +120,7 @@ FileStatus WriteSettings(FileSystem& files, const Settings& settings, const Opti
   ini.WriteBool(kOptions, "BakClear", options.BakClear);
   ini.WriteBool(kOptions, "Look_For_SubPath", options.Look_For_SubPath);
   ini.WriteBool(kOptions, "Clear_Anc", options.Clear_Anc);
+  ini.WriteBool(kOptions, "CheckAnchors", options.CheckAnchors);
   return ini.Save(files, path);
 }
 

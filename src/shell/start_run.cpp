@@ -35,6 +35,7 @@ void SetReportNames(RunContext& run) {
   run.BadFile = names.BadFile;
   run.DumFile = names.DumFile;
   run.NewFile = names.NewFile;
+  run.AnchorFile = names.AnchorFile;
 }
 
 }  // namespace

@@ -3,8 +3,7 @@
 // needs attributes (so a bare "<A>" or "<IMG>" is read over). Everything else is skipped.
 #include "site/crawl_page_scan.h"
 
-#include "site/path_index.h"
-
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -12,7 +11,9 @@
 #include "html/page_reader.h"
 #include "html/text_scan.h"
 #include "platform/case_map.h"
+#include "site/anchor_names.h"
 #include "site/link_functions.h"
+#include "site/path_index.h"
 
 namespace check_html {
 namespace {
@@ -34,8 +35,11 @@ void AppendCut(std::string& field, std::string_view piece) {
 
 }  // namespace
 
-PageScan::PageScan(PageReader& reader, std::string page_path)
-    : reader_(reader), current_path_(std::move(page_path)), current_folder_(FolderOf(current_path_)) {}
+PageScan::PageScan(PageReader& reader, std::string page_path, const ScanRules& rules)
+    : reader_(reader),
+      rules_(rules),
+      current_path_(std::move(page_path)),
+      current_folder_(FolderOf(current_path_)) {}
 
 // The rows are tried in order; the first match handles the tag. An action returning false ends
 // the page. The run's stop request is not looked at inside a page.
@@ -56,6 +60,7 @@ ScannedPage PageScan::Scan() {
 
   DumCounter = 0;
   while (!reader_.AtPageEnd() && reader_.ReadTagOnly(tag_)) {
+    if (rules_.collect_anchors) CollectAnchorNames(tag_);
     for (const Row& row : kRows) {
       if (row.whole_tag ? EqualNoCase(tag_, row.test) : StartsWithNoCase(tag_, row.test)) {
         if (!(this->*row.action)(tag_)) return std::move(page_);
@@ -89,9 +94,34 @@ bool PageScan::CollectTitle(const std::string& /*tag*/) {
   return true;
 }
 
+std::string PageScan::Resolve(std::string_view link) const {
+  return ResolveSiteLink(current_folder_, rules_.site_root, link);
+}
+
+// Anchors as the page was read: the NAME of an A element, the ID of any element. End tags,
+// comments and declarations define none.
+void PageScan::CollectAnchorNames(const std::string& tag) {
+  if (tag.empty() || tag[0] == '/' || tag[0] == '!') return;
+  auto add = [this](std::optional<std::string_view> value) {
+    if (!value || value->empty()) return;
+    std::string key = AnchorKey(*value);
+    if (anchor_set_.insert(key).second) page_.AnchorKeys.push_back(std::move(key));
+  };
+  const bool anchor = (tag[0] == 'a' || tag[0] == 'A') && tag.size() > 1 &&
+                      (tag[1] == ' ' || tag[1] == '\t');
+  if (anchor) add(ReadHtmlAttribute(tag, "name"));
+  if (FindNoCase(tag, "id") != std::string::npos) add(ReadHtmlAttribute(tag, "id"));
+}
+
+void PageScan::CollectFragment(const std::string& link, const std::string& fragment) {
+  std::string target = link.empty() ? std::string() : Cut(Resolve(link));
+  if (!fragment_set_.insert(target + "#" + fragment).second) return;
+  page_.Fragments.push_back(FragmentLink{std::move(target), fragment, FragmentKey(fragment)});
+}
+
 void PageScan::CollectPicture(const std::string& value) {
   if (value.empty()) return;
-  std::string path = ResolveLink(current_folder_, Cut(value));
+  std::string path = Resolve(Cut(value));
   if (page_pic_set_.insert(path).second) page_.PagePics.push_back(std::move(path));
 }
 
@@ -106,6 +136,7 @@ bool PageScan::CollectAnchor(const std::string& tag) {
     fragment = link.substr(hash + 1);
     link.resize(hash);
   }
+  if (rules_.collect_anchors && !fragment.empty()) CollectFragment(link, fragment);
 
   std::string name = Cut(GetAttribute("name", tag));
   std::string text;
@@ -140,7 +171,7 @@ std::string PageScan::CollectLinkText() {
 void PageScan::CollectLink(std::string link, const std::string& name, std::string text,
                             std::string fragment) {
   if (!link.empty()) {
-    link = Cut(ResolveLink(current_folder_, link));
+    link = Cut(Resolve(link));
     if (page_link_set_.insert(link).second) {
       page_.PageLinkHashes.push_back(PathIndex::HashOf(link));  // on the worker thread
       page_.PageLinks.push_back(link);

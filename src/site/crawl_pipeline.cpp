@@ -85,7 +85,7 @@ VisitResult VisitPath(const VisitRules& rules, const std::string& path, KnownPic
   try {
     PageReader reader(*rules.files);
     reader.LoadPage(result.path);
-    result.page = PageScan(reader, result.path).Scan();
+    result.page = PageScan(reader, result.path, rules.scan).Scan();
     reader.ClosePage();
   } catch (...) {
     result.error = std::current_exception();

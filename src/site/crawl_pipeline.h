@@ -38,6 +38,7 @@ struct VisitRules {
   const FileSystem* files = nullptr;
   std::string save_dir;
   bool look_for_subpath = true;
+  ScanRules scan;
 };
 
 // Whether each picture exists, looked up on disk once per crawl: most pictures (buttons, icons)

@@ -7,6 +7,7 @@
 
 #include "platform/case_map.h"
 #include "run/run_context.h"
+#include "site/link_findings.h"
 #include "site/link_functions.h"
 #include "site/pic_ref_switch.h"
 #include "site/report_page.h"
@@ -15,22 +16,12 @@
 namespace check_html {
 namespace {
 
-// The external test of the failure page, on the link the report would write.
-bool IsExternal(const std::string& report_link) {
-  const std::string lower = LowerCase(report_link);
-  const std::string_view head = std::string_view(lower).substr(0, 7);
-  return head == "http://" || head == "https:/" || head == "mailto:" ||
-         lower.starts_with("javascript:");
-}
-
 bool IsGif(const std::string& picture) { return LowerCase(picture).ends_with(".gif"); }
 
 void AddMissingFiles(ReportText& page, const SiteDatabase& db, const std::string& save_dir) {
-  for (int32_t i = 1; i <= db.FileCount(); ++i) {
-    const std::string link = ReportLink(db.Files()[i], save_dir);
-    if (db.FileRecords()[i].Exists || IsExternal(link)) continue;
+  for (const int32_t i : MissingLinks(db, save_dir)) {
     page.AddLine("<TR>");
-    page.AddLine("<TD> " + link + " </TD> <TD>");
+    page.AddLine("<TD> " + ReportLink(db.Files()[i], save_dir) + " </TD> <TD>");
     page.AddLine("From :");
     for (const LinkNode& node : db.FileRecords()[i].LinkedFrom) {
       if (node.Index != 0) page.AddLine("<BR> " + ReportLink(db.Files()[node.Index], save_dir));
@@ -52,10 +43,9 @@ void WriteFailures(RunContext& run, const std::string& path) {
   page.AddLine("<HR>");
   page.AddLine("<H2>PICTURE-Dateien</H2>");
   page.AddLine("<TABLE BORDER=\"1\">");
-  for (int32_t j = 1; j <= db.PicCount(); ++j) {
+  for (const int32_t j : MissingPictures(db, run.SaveDir)) {
     const std::string& picture = db.Pictures()[j];
     const std::string link = ReportLink(picture, run.SaveDir);
-    if (db.PicRecords()[j].Exists || IsExternal(link)) continue;
     const bool switch_refs = run.Opts.GiF2PNGItem && !run.CheckOnly && IsGif(picture);
     page.AddLine("<TR>");
     page.AddLine("<TD> " + link + " </TD> <TD>");

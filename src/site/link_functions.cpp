@@ -113,6 +113,13 @@ char TableChar(char c) { return c == '\\' ? '/' : ToLower1252(c); }
 
 }  // namespace
 
+std::string ResolveSiteLink(std::string_view folder, std::string_view site_root,
+                            std::string_view link) {
+  const bool root_relative = link.starts_with('/') && !link.starts_with("//");
+  if (site_root.empty() || !root_relative) return ResolveLink(folder, link);
+  return ResolveLink(site_root, link.substr(1));
+}
+
 std::string RelativeFrom(std::string_view page, std::string_view target) {
   // Compared and copied in the tables' form. 0-based: `start` is where the relative part
   // begins. The last character of the target is never taken as the end of the common part.

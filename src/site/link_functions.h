@@ -23,6 +23,11 @@ std::string ResolveLink(std::string_view folder, std::string_view link);
 // and one "../" is put in front per folder of `page` below it.
 std::string RelativeFrom(std::string_view page, std::string_view target);
 
+// ResolveLink, except that a link beginning with a single "/" is resolved against `site_root`
+// (the folder a web server serves, with its trailing "/") when that is not empty.
+std::string ResolveSiteLink(std::string_view folder, std::string_view site_root,
+                            std::string_view link);
+
 // RelativeFrom(base, target), with a final ".htm" made ".html". A base without a trailing
 // "/" counts as a file in its parent folder.
 std::string RelativePath(std::string_view target, std::string_view base);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "site/anchor_pool.h"
+#include "site/anchor_table.h"
 #include "site/item_chain.h"
 #include "site/path_index.h"
 
@@ -99,6 +100,17 @@ class SiteDatabase {
   ItemChain& Items() { return items_; }
   const ItemChain& Items() const { return items_; }
 
+  // How many pages the crawl scanned (each file once).
+  int32_t ScannedCount() const { return scanned_count_; }
+  void CountScanned() { ++scanned_count_; }
+  // The files the unreferenced-file report listed, in its order.
+  std::vector<std::string>& Unreferenced() { return unreferenced_; }
+  const std::vector<std::string>& Unreferenced() const { return unreferenced_; }
+
+  // The pages' anchors and the fragments their links name; filled when anchors are checked.
+  AnchorTable& Anchors() { return anchors_table_; }
+  const AnchorTable& Anchors() const { return anchors_table_; }
+
  private:
   struct TextHash {
     using is_transparent = void;
@@ -131,6 +143,9 @@ class SiteDatabase {
   std::vector<PendingLink> pending_;
 
   ItemChain items_;
+  int32_t scanned_count_ = 0;
+  std::vector<std::string> unreferenced_;
+  AnchorTable anchors_table_;
   AnchorPool anchors_;  // the LinkedFrom anchors, cut to the 63 characters a node holds
 };
 

@@ -20,8 +20,18 @@ namespace {
 // Two workers keep both cores busy reading and scanning while this thread stores.
 constexpr int kWorkers = 2;
 
+// The site root in the tables' form: "/" separators, lower case, a trailing "/".
+std::string SiteRootOf(const std::string& folder) {
+  if (folder.empty()) return folder;
+  std::string root = folder;
+  BackToSlash(root);
+  if (!root.ends_with('/')) root += '/';
+  return root;
+}
+
 VisitRules RulesOf(RunContext& run) {
-  return VisitRules{&run.Files(), run.SaveDir, run.Opts.Look_For_SubPath};
+  return VisitRules{&run.Files(), run.SaveDir, run.Opts.Look_For_SubPath,
+                    ScanRules{run.Opts.CheckAnchors, SiteRootOf(run.Opts.SiteRoot)}};
 }
 
 }  // namespace
@@ -70,7 +80,11 @@ void TreeCrawl::VisitFile(int32_t i) {
   if (!visit.scanned) return;
   // Without this, pages that link each other as ".htm" while they exist as ".html" would add
   // entries for ever: each lookup misses the replaced entry and adds a new one.
-  if (!scanned_.insert(std::move(visit.identity)).second) return;
+  const auto [scanned, first] = scanned_.emplace(std::move(visit.identity), i);
+  if (!first) {
+    db_.Anchors().ShareAnchors(i, scanned->second);
+    return;
+  }
   if (visit.error) std::rethrow_exception(visit.error);
   StorePage(i, visit);
 }
@@ -78,12 +92,14 @@ void TreeCrawl::VisitFile(int32_t i) {
 void TreeCrawl::StorePage(int32_t i, VisitResult& visit) {
   ScannedPage& page = visit.page;
   db_.AddFolder(FolderOf(visit.path));
+  db_.CountScanned();
   for (const std::string& line : page.LogLines) run_.LogLine(line);
   if (page.Title) db_.Titles()[static_cast<std::size_t>(i)] = std::move(*page.Title);
   // The chain is built once at the end: nothing reads it before the crawl is over.
   for (Item& item : page.Items) items_.push_back(std::move(item));
   StorePagePictures(i, visit);
   StorePageLinks(i, page);
+  StorePageAnchors(i, page);
 }
 
 // A picture's existence is settled when it is first recorded; later pages only add UsedBy.
@@ -113,6 +129,17 @@ void TreeCrawl::StorePageLinks(int32_t i, ScannedPage& page) {
       k = db_.AddFile(std::move(page.PageLinks[n]), i, page.PageNames[n]);
     }
     db_.AppendLinksTo(i, k);
+  }
+}
+
+// Anchors are kept only when they are checked: the scan then collects them.
+void TreeCrawl::StorePageAnchors(int32_t i, ScannedPage& page) {
+  if (!run_.Opts.CheckAnchors) return;
+  AnchorTable& anchors = db_.Anchors();
+  anchors.SetAnchors(i, std::move(page.AnchorKeys));
+  for (FragmentLink& link : page.Fragments) {
+    const int32_t target = link.target.empty() ? i : db_.FindFile(link.target);
+    anchors.AddFragment(FragmentRef{i, target, std::move(link.fragment), std::move(link.key)});
   }
 }
 

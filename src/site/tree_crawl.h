@@ -5,7 +5,7 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_set>
+#include <unordered_map>
 
 #include "site/crawl_pipeline.h"
 
@@ -31,16 +31,17 @@ class TreeCrawl {
   void StorePage(int32_t i, VisitResult& visit);
   void StorePagePictures(int32_t i, VisitResult& visit);
   void StorePageLinks(int32_t i, ScannedPage& page);
+  void StorePageAnchors(int32_t i, ScannedPage& page);
   void MarkMissingTargets();
 
   RunContext& run_;
   SiteDatabase& db_;
   CrawlPipeline pipeline_;
   int32_t queued_ = 0;  // entries of Files handed to the pipeline
-  // The files of the pages scanned in this crawl. A page is scanned once, even when the
-  // ".htm"/".html" replacement or a symbolic link makes a later entry name it again; a folder
-  // linking to itself then adds no entries for ever.
-  std::unordered_set<std::string> scanned_;
+  // The files of the pages scanned in this crawl, with the entry they were scanned under. A
+  // page is scanned once, even when the ".htm"/".html" replacement or a symbolic link makes a
+  // later entry name it again; a folder linking to itself then adds no entries for ever.
+  std::unordered_map<std::string, int32_t> scanned_;
   std::vector<Item> items_;  // the anchors of the scanned pages, in page order
 };
 

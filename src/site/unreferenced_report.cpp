@@ -14,7 +14,8 @@
 namespace check_html {
 
 void WriteUnreferenced(RunContext& run, const std::string& path) {
-  const SiteDatabase& db = *run.Database;
+  SiteDatabase& db = *run.Database;
+  db.Unreferenced().clear();
   ReportPage page(run, path);
   page.AddHead(ChooseTitle(run.Opts, "Non coupled data", "Nicht zugeordnete Dateien"));
   for (int32_t f = 1; f <= db.FolderCount(); ++f) {
@@ -28,6 +29,7 @@ void WriteUnreferenced(RunContext& run, const std::string& path) {
       if (db.FindPicture(full) != 0 || db.FindFile(full) != 0) continue;
       if (!full.ends_with(".bak")) {
         page.AddLine(ReportLink(full, run.SaveDir) + " <BR>");
+        db.Unreferenced().push_back(full);
       } else if (run.Opts.BakClear && !run.CheckOnly) {
         DeleteFile(run.Files(), folder + entry.name);  // the stored name: "A.bak" and "a.bak" differ
       }

@@ -21,7 +21,8 @@ std::vector<std::string> Items(const Settings& s, const Options& o) {
           flag("mathjax", o.for_mathjax), flag("xxx", o.xxx_mathjax), flag("BakClear", o.BakClear),
           flag("SubPath", o.Look_For_SubPath), flag("ClearAnc", o.Clear_Anc),
           flag("Png", o.UsePngButtons), "Old_Days=" + std::to_string(o.Old_Days),
-          "Special=" + o.SpecialDir, "Converter=" + o.ConverterPath};
+          "Special=" + o.SpecialDir, "Converter=" + o.ConverterPath,
+          flag("Anchors", o.CheckAnchors), "SiteRoot=" + o.SiteRoot};
 }
 
 std::string Join(const std::vector<std::string>& items) {
@@ -33,7 +34,8 @@ std::string Join(const std::vector<std::string>& items) {
 const std::string kDefaults =
     "StartDir=/sites/prog StartFile= SaveDir=/sites/prog Prefix=zq Project=zq BindBack=0 "
     "BindNoBack=0 Boxes=0 English=0 tex=1 mathjax=1 xxx=0 BakClear=0 SubPath=1 ClearAnc=0 Png=0 "
-    "Old_Days=1000 Special=/sites/prog/special Converter=" + std::string(DefaultConverter());
+    "Old_Days=1000 Special=/sites/prog/special Converter=" + std::string(DefaultConverter()) +
+    " Anchors=0 SiteRoot=";
 
 // Lines 1 StartDir, 2 StartFile, 3 SaveDir, 4 SavePrefix, 5 BindBack, 6 BindNoBack, 7 BakClear,
 // 9 English, 12 Clear_Anc, 13 Old_Days, 14 SubPath, 18 for_mathjax, 19 project, 21 tex_html.
@@ -115,18 +117,20 @@ TEST_F(SettingsTest, WritesTheKeysAsOneAndZeroKeepsOtherKeysAndReadsThemBack) {
   settings.BindBack = true;
   options.tex_html = false;
   options.Old_Days = 30;
+  options.CheckAnchors = true;
+  options.SiteRoot = "/sites/web";
   ASSERT_EQ(WriteSettings(files_, settings, options), FileStatus::kOk);
   EXPECT_EQ(*files_.Contents("/Sites/Prog/check_html_new.ini"),
             "[FileInfo]\r\nSpecialDir=/Sp\r\nStartDir=/sites/prog\r\n"
             "StartFile=/sites/web/kap1/p.html\r\nSaveDir=/sites/out\r\nSavePrefix=zq\r\n"
             "SaveProjectname=K\xE4sta\r\nOld_Days=30\r\nConverter=" + std::string(DefaultConverter()) +
-                "\r\n\r\n"
+                "\r\nSiteRoot=/sites/web\r\n\r\n"
             "[Options]\r\nBind_Back=1\r\nBind_NoBack=0\r\nSet_to_English=1\r\ntex_html=0\r\n"
             "for_mathjax=1\r\nxxx_mathjax=0\r\nBakClear=1\r\nLook_For_SubPath=1\r\n"
-            "Clear_Anc=0\r\n");
+            "Clear_Anc=0\r\nCheckAnchors=1\r\n");
   EXPECT_EQ(ReadChanges(),
             "StartFile=/sites/web/kap1/p.html Project=K\xE4sta BindBack=1 Boxes=1 English=1 "
-            "tex=0 BakClear=1 Png=1 Old_Days=30 Special=/Sp");
+            "tex=0 BakClear=1 Png=1 Old_Days=30 Special=/Sp Anchors=1 SiteRoot=/sites/web");
 }
 
 }  // namespace

@@ -106,10 +106,11 @@ class HtmlFormSettingsTest : public QObject {
     DiskFileSystem().ReadFile(fixture.ProgramDir() + "/check_html_new.ini", written);
     QCOMPARE(written, "[FileInfo]\r\nSavePrefix=Qx\r\nStartDir=" + site + "\r\nStartFile=" + site +
                           "/page.html\r\nOld_Days=30\r\nSaveDir=" + fixture.ProgramDir() +
-                          "\r\nSaveProjectname=Kesta - Script\r\nConverter=/usr/bin/convert\r\n\r\n"
+                          "\r\nSaveProjectname=Kesta - Script\r\nConverter=/usr/bin/convert\r\n"
+                          "SiteRoot=\r\n\r\n"
                           "[Options]\r\nBind_Back=0\r\nBind_NoBack=0\r\nSet_to_English=0\r\n"
                           "tex_html=1\r\nfor_mathjax=1\r\nxxx_mathjax=0\r\nBakClear=1\r\n"
-                          "Look_For_SubPath=1\r\nClear_Anc=0\r\n");
+                          "Look_For_SubPath=1\r\nClear_Anc=0\r\nCheckAnchors=0\r\n");
   }
 
   void turningTexHtmlOffBringsTheBindBoxesBackCleared() {
