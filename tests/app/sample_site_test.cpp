@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include <nlohmann/json.hpp>
+
 #include "sample_site_run.h"
 #include "html/path_text.h"
 #include "platform/case_map.h"
@@ -28,6 +30,34 @@ TEST_F(SampleSite, ALinkCheckWritesTheThreeReportsAndChangesNothingElse) {
   }
   EXPECT_EQ(after, before);
   EXPECT_FALSE(fs::exists(Html() / "../pdf_split/RefList.txt"));
+}
+
+// The anchor check adds its report (checked by hand: the fragments that the pages as read lack,
+// among them the converter's own crosslinks and a go-to link to an anchor that only a rewrite
+// generates) and the findings go to a JSON document; the other reports stay as they are.
+TEST_F(SampleSite, TheAnchorCheckReportsMissingAnchorsAndTheFindingsGoToJson) {
+  const fs::path json = fs::path(site_.Path()) / "findings.json";
+  ASSERT_EQ(Run({"--check-only", "--set", "CheckAnchors=1", "--json", json.string(),
+                 "--fail-on-broken"}),
+            kExitFoundBroken);
+  for (const std::string report : {"zq_check.html", "zq_bad.html", "zq_dum.html", "zq_anchors.html"}) {
+    EXPECT_EQ(ReadWhole(Html() / "check" / report), ReadWhole(kExpected / report)) << report;
+  }
+  const nlohmann::json findings = nlohmann::json::parse(ReadWhole(json));
+  EXPECT_EQ(findings["site"]["start"], "../start.html");
+  EXPECT_EQ(findings["site"]["pages_scanned"], 43);
+  EXPECT_EQ(findings["missing"].size(), 5u);
+  EXPECT_EQ(findings["missing"][0],
+            nlohmann::json::parse(R"({"kind": "link", "path": "../kap01/illustr/feder.html",
+                                      "from": ["../kap01/basics/einheiten.html"]})"));
+  EXPECT_EQ(findings["missing"][4]["kind"], "picture");
+  const nlohmann::json& anchors = findings["missing_anchors"];
+  ASSERT_EQ(anchors.size(), 16u);
+  EXPECT_EQ(anchors[6], nlohmann::json::parse(R"({"page": "../kap01/basics/einheiten.html",
+      "fragment": "einheit", "nearly": "Einheit", "from": ["../kap01/basics/einheiten.html"]})"));
+  EXPECT_EQ(findings["unreferenced"][1], "../kap04/backbone/r_.idx");
+  // Without the option the exit code stays 0.
+  EXPECT_EQ(Run({"--check-only"}), kExitRunEnded);
 }
 
 // A hand-written-mode run writes the list pages, checked by hand against the anchors of the

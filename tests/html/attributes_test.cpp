@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,25 @@ TEST(Attributes, GetAttributeTakesTheFirstNameFollowedByEqualsAndADoubleQuotedVa
       {"TITLE", "A HREF=\"x\"", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(GetAttribute(c.name, c.tag), c.value) << c.tag;
+}
+
+// As a browser reads a tag: whole names in any case, any quoting, the first of a name.
+TEST(Attributes, ReadHtmlAttributeReadsAnyQuotingAndWholeNamesOnly) {
+  const struct {
+    std::string tag, name;
+    std::optional<std::string> value;
+  } cases[] = {
+      {"a name=\"x y\"", "name", "x y"},       {"A NAME='x\"y'", "name", "x\"y"},
+      {"a name=top href=#", "name", "top"},     {"div valid=\"v\" id=\"i\"", "id", "i"},
+      {"div ID = \"i\"", "id", "i"},            {"span id=\"i\" id=\"j\"", "id", "i"},
+      {"input id disabled", "id", ""},          {"br/ id=\"b\"/", "id", "b"},
+      {"a\tid=\"t\"", "id", "t"},               {"div data-id=\"d\"", "id", std::nullopt},
+      {"p id=\"open", "id", "open"},             {"p", "id", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    const std::optional<std::string_view> value = ReadHtmlAttribute(c.tag, c.name);
+    EXPECT_EQ(value ? std::optional<std::string>(*value) : std::nullopt, c.value) << c.tag;
+  }
 }
 
 TEST(Attributes, SetAttributeChangesRemovesOrAppendsInLowerCase) {
