@@ -5,9 +5,12 @@
 
 OUT/zq/html/start.html links every chapter's contents page; chapters kapNN hold a backbone folder
 and the section folders illustr, advanced, basics and exercise. Every page has 5-30 links, some
-pictures and named anchors of every kind; about 2% of the links and pictures point at files that
-do not exist. The list of those missing files is written to OUT/missing.txt, one absolute path a
-line, so a benchmark can compare what a link checker finds.
+pictures, named anchors of every kind and three sections with an ID; about 2% of the links and
+pictures point at files that do not exist. A fifth of the links name a section of their page,
+and about 2% of those a section the page lacks. The missing files are written to
+OUT/missing.txt, one absolute path a line, and the missing sections to OUT/missing_anchors.txt,
+one absolute path and "#" and the name a line, so a benchmark can compare what a link checker
+finds.
 """
 import argparse
 import os
@@ -19,6 +22,8 @@ WORDS = ("Kraft Masse Beschleunigung Impuls Energie Arbeit Leistung Feder Pendel
          "Schwingung Reibung Geschwindigkeit Zeit Weg Drehmoment Tr\xe4gheit Gr\xf6\xdfe "
          "\xdcberlagerung Stoss Gravitation Feld Ladung Spannung Strom").split()
 BROKEN_SHARE = 0.02
+FRAGMENT_SHARE = 0.2
+SECTIONS_PER_PAGE = 3
 
 
 def page_path(chapter, section, number):
@@ -85,6 +90,7 @@ def main():
     root = os.path.abspath(os.path.join(args.out, "zq", "html"))
     os.makedirs(os.path.join(root, "check"), exist_ok=True)
     missing = set()
+    missing_anchors = set()
 
     pictures = [f"kap{c:02d}/illustr/bild{k}.gif" for c in range(1, chapters + 1) for k in range(20)]
     for picture in pictures:
@@ -106,7 +112,14 @@ def main():
             if n > 0 and rng.random() < BROKEN_SHARE:
                 target = target.replace(".html", f"_fehlt{i}.html")
                 missing.add(os.path.join(root, target))
-            fragment = f"#{rng.choice(WORDS)}" if rng.random() < 0.2 else ""
+            fragment = ""
+            if rng.random() < FRAGMENT_SHARE:
+                section = rng.randint(1, SECTIONS_PER_PAGE)
+                if rng.random() < BROKEN_SHARE:
+                    section = SECTIONS_PER_PAGE + 1 + i % 7
+                    if "_fehlt" not in target:
+                        missing_anchors.add(os.path.join(root, target) + f"#abschnitt{section}")
+                fragment = f"#abschnitt{section}"
             parts.append(f'<P>{paragraph(rng)} <A HREF="{relative(rel, target)}{fragment}">'
                          f"{rng.choice(WORDS)}</A></P>")
         for n in range(rng.randint(1, 4)):
@@ -116,9 +129,13 @@ def main():
                 missing.add(os.path.join(root, picture))
             parts.append(f'<IMG SRC="{relative(rel, picture)}" WIDTH="20" HEIGHT="20" ALT="Bild">')
         parts += [anchor(rng, n) for n in range(rng.randint(1, 5))]
+        parts += [f'<H2 ID="abschnitt{s}">{rng.choice(WORDS)}</H2>'
+                  for s in range(1, SECTIONS_PER_PAGE + 1)]
         parts.append(f"<P>{paragraph(rng)}</P>")
         write_page(args.out, rel, f"Seite {i} \xfcber {rng.choice(WORDS)}", "\r\n".join(parts))
 
+    with open(os.path.join(args.out, "missing_anchors.txt"), "w", encoding="latin-1") as f:
+        f.write("".join(p + "\n" for p in sorted(missing_anchors)))
     with open(os.path.join(args.out, "missing.txt"), "w", encoding="latin-1") as f:
         f.write("".join(p + "\n" for p in sorted(missing)))
 

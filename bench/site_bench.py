@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
 """Times `check_html --batch --check-only` on generated sites of 1,000, 5,000 and 20,000 pages,
-and Debian's linkchecker on the 5,000-page site, and compares the broken local links both find.
+without and with the anchor check (CheckAnchors), and Debian's linkchecker with its anchor check
+on the 5,000-page site, and compares the broken local links and anchors they find.
 
     bench/site_bench.py [--build build] [--sizes 1000 5000 20000] [--no-linkchecker]
                         [--full-run]
 
 Sites are made by bench/make_site.py under BUILD/bench-sites (kept between runs; the same seed
 gives the same site). Figures: wall time (median of five runs), pages per second, peak memory (maximum
-resident set of the process), and the ratio of the 20,000- to the 5,000-page time, which stays
-below 4.6 when the time grows linearly.
+resident set of the process), the same with the anchor check and the ratios of both (targets:
+at most 1.2 for the time, 1.3 for the memory), and the ratio of the 20,000- to the 5,000-page
+time, which stays below 4.6 when the time grows linearly.
 
 With --full-run it also times a whole check run in hand-written mode (rewrite, lists, reports) on
 a fresh copy of the 5,000- and 20,000-page sites, beside bench/rewrite_floor on another copy: the
@@ -40,18 +42,19 @@ def run_measured(cmd, **kwargs):
 
 
 def make_site(folder, pages):
-    if os.path.exists(os.path.join(folder, "missing.txt")):
+    if os.path.exists(os.path.join(folder, "missing_anchors.txt")):
         return
     shutil.rmtree(folder, ignore_errors=True)
     subprocess.run([sys.executable, os.path.join(HERE, "make_site.py"), "--pages", str(pages),
                     folder], check=True)
 
 
-def check_html_command(binary, site):
+def check_html_command(binary, site, anchors=False):
     html = os.path.join(site, "zq", "html")
     check = os.path.join(html, "check")
     return [binary, "--batch", "--check-only", "--quiet", "--start",
-            os.path.join(html, "start.html"), "--out", check, "--settings-dir", check]
+            os.path.join(html, "start.html"), "--out", check, "--settings-dir", check,
+            "--set", f"CheckAnchors={1 if anchors else 0}"]
 
 
 def missing_from_failure_report(site):
@@ -64,6 +67,20 @@ def missing_from_failure_report(site):
             if line.startswith("<TD> ") and line.endswith(" </TD> <TD>"):
                 link = line[len("<TD> "):-len(" </TD> <TD>")]
                 found.add(os.path.normpath(os.path.join(check, link)))
+    return found
+
+
+def links_of_report(site, report):
+    """The absolute paths (with "#name" for anchors) of the first cells of a report's rows."""
+    check = os.path.join(site, "zq", "html", "check")
+    found = set()
+    with open(os.path.join(check, report), encoding="latin-1") as rows:
+        for line in rows:
+            line = line.rstrip("\r\n")
+            if line.startswith("<TD> ") and line.endswith(" </TD> <TD>"):
+                link, _, fragment = line[len("<TD> "):-len(" </TD> <TD>")].partition("#")
+                path = os.path.normpath(os.path.join(check, link))
+                found.add(path + "#" + fragment if fragment else path)
     return found
 
 
@@ -141,28 +158,39 @@ def report_full_runs(build, sites):
 
 
 def missing_from_linkchecker(site):
-    """Runs linkchecker over the local files; returns (seconds, broken local paths)."""
+    """Runs linkchecker with its anchor check over the local files; returns (seconds, broken local
+    paths, missing anchors as path#name)."""
     start = "file://" + os.path.join(site, "zq", "html", "start.html")
     out = os.path.join(site, "linkchecker.csv")
-    cmd = ["linkchecker", "--no-status", "--no-warnings", "--output=csv",
+    config = os.path.join(site, "linkcheckerrc")
+    with open(config, "w") as f:
+        f.write("[AnchorCheck]\n")
+    cmd = ["linkchecker", f"--config={config}", "--no-status", "--output=csv",
            "--ignore-url=^(http|https|mailto|javascript):", start]
     begin = time.perf_counter()
     with open(out, "w") as f:
         subprocess.run(cmd, stdout=f, stderr=subprocess.DEVNULL)
     seconds = time.perf_counter() - begin
-    broken = set()
+    broken, anchors = set(), set()
     with open(out, encoding="utf-8", errors="replace") as f:
         rows = csv.reader((line for line in f if not line.startswith("#")), delimiter=";")
         header = next(rows, None)
         if header is None:
-            return seconds, broken
+            return seconds, broken, anchors
         url_col, valid_col = header.index("url"), header.index("valid")
+        warning_col = header.index("warningstring")
         for row in rows:
-            if len(row) > max(url_col, valid_col) and row[valid_col] == "False":
-                url = urlparse(row[url_col])
-                if url.scheme == "file":
-                    broken.add(os.path.normpath(unquote(url.path)))
-    return seconds, broken
+            if len(row) <= max(url_col, valid_col, warning_col):
+                continue
+            url = urlparse(row[url_col])
+            if url.scheme != "file":
+                continue
+            path = os.path.normpath(unquote(url.path))
+            if row[valid_col] == "False":
+                broken.add(path)
+            elif row[warning_col].startswith("Anchor `") and url.fragment:
+                anchors.add(path + "#" + unquote(url.fragment))
+    return seconds, broken, anchors
 
 
 def ensure_linkchecker():
@@ -176,10 +204,10 @@ def ensure_linkchecker():
     return shutil.which("linkchecker") is not None
 
 
-def print_difference(name_a, a, name_b, b):
+def print_difference(name_a, a, name_b, b, what="missing files"):
     only_a, only_b = sorted(a - b), sorted(b - a)
     if not only_a and not only_b:
-        print(f"  {name_a} and {name_b} find the same {len(a)} missing files")
+        print(f"  {name_a} and {name_b} find the same {len(a)} {what}")
         return
     for name, only in ((name_a, only_a), (name_b, only_b)):
         print(f"  only {name}: {len(only)}")
@@ -197,29 +225,43 @@ def main():
     args.build = os.path.abspath(args.build)
     binary = os.path.join(args.build, "check_html")
     sites = os.path.join(args.build, "bench-sites")
-    times = {}
-    print(f"{'pages':>7} {'seconds':>8} {'pages/s':>9} {'peak MB':>8}")
+    times, anchor_times = {}, {}
+    print(f"{'pages':>7} {'seconds':>8} {'pages/s':>9} {'peak MB':>8}   with anchors: "
+          f"{'seconds':>8} {'peak MB':>8} {'time x':>7} {'memory x':>8}")
     for pages in args.sizes:
         site = os.path.join(sites, str(pages))
         make_site(site, pages)
-        runs = [run_measured(check_html_command(binary, site)) for _ in range(5)]
-        if any(code != 0 for _, _, code in runs):
+        plain, anchored = [], []
+        for _ in range(5):  # alternating, so both see the same load
+            plain.append(run_measured(check_html_command(binary, site)))
+            anchored.append(run_measured(check_html_command(binary, site, anchors=True)))
+        if any(code != 0 for _, _, code in plain + anchored):
             sys.exit(f"check_html failed on the {pages}-page site")
-        seconds = sorted(s for s, _, _ in runs)[len(runs) // 2]
-        peak = max(m for _, m, _ in runs)
-        times[pages] = seconds
-        print(f"{pages:>7} {seconds:>8.3f} {pages / seconds:>9.0f} {peak:>8.1f}")
+        seconds = sorted(s for s, _, _ in plain)[len(plain) // 2]
+        peak = max(m for _, m, _ in plain)
+        with_anchors = sorted(s for s, _, _ in anchored)[len(anchored) // 2]
+        anchor_peak = max(m for _, m, _ in anchored)
+        times[pages], anchor_times[pages] = seconds, with_anchors
+        print(f"{pages:>7} {seconds:>8.3f} {pages / seconds:>9.0f} {peak:>8.1f}   "
+              f"{'':>14}{with_anchors:>8.3f} {anchor_peak:>8.1f} {with_anchors / seconds:>7.2f} "
+              f"{anchor_peak / peak:>8.2f}")
         truth = {os.path.normpath(line.rstrip("\n"))
                  for line in open(os.path.join(site, "missing.txt"), encoding="latin-1")}
         print_difference("check_html", missing_from_failure_report(site), "the generator", truth)
+        anchor_truth = {line.rstrip("\n") for line in
+                        open(os.path.join(site, "missing_anchors.txt"), encoding="latin-1")}
+        print_difference("check_html", links_of_report(site, "zq_anchors.html"), "the generator",
+                         anchor_truth, "missing anchors")
     if 5000 in times and 20000 in times:
         print(f"time ratio 20000/5000: {times[20000] / times[5000]:.2f} (linear growth: below 4.6)")
     if 5000 in times and not args.no_linkchecker and ensure_linkchecker():
         site = os.path.join(sites, "5000")
-        seconds, broken = missing_from_linkchecker(site)
-        print(f"linkchecker on 5000 pages: {seconds:.1f} s, check_html {times[5000]:.3f} s, "
-              f"ratio {seconds / times[5000]:.0f}x")
+        seconds, broken, anchors = missing_from_linkchecker(site)
+        print(f"linkchecker with its anchor check on 5000 pages: {seconds:.1f} s, check_html "
+              f"with anchors {anchor_times[5000]:.3f} s, ratio {seconds / anchor_times[5000]:.0f}x")
         print_difference("check_html", missing_from_failure_report(site), "linkchecker", broken)
+        print_difference("check_html", links_of_report(site, "zq_anchors.html"), "linkchecker",
+                         anchors, "missing anchors")
     if args.full_run:
         report_full_runs(args.build, sites)
 

@@ -46,12 +46,19 @@ void BatchFrontEnd::ShowStatus(const std::string& text) {
   if (pass != pass_) {
     pass_ = pass;
     pass_count_ = 0;
+    done_ = known_ = 0;
   }
   ++pass_count_;
   DrawProgress();
 }
 
 void BatchFrontEnd::SetButtonCaption(const std::string&) {}
+
+void BatchFrontEnd::ShowProgress(int done, int known) {
+  std::lock_guard lock(mutex_);
+  done_ = done;
+  known_ = known;
+}
 
 void BatchFrontEnd::Synchronize(const std::function<void()>& call) {
   // There is no window thread: the call runs inline, one at a time.
@@ -73,7 +80,11 @@ void BatchFrontEnd::EndProgress() {
 void BatchFrontEnd::DrawProgress() {
   if (progress_ == nullptr || status_.empty()) return;
   std::string line = status_;
-  if (pass_count_ > 1 || line != pass_) line += " [" + std::to_string(pass_count_) + "]";
+  if (known_ > 0) {
+    line += " [" + std::to_string(done_) + "/" + std::to_string(known_) + "]";
+  } else if (pass_count_ > 1 || line != pass_) {
+    line += " [" + std::to_string(pass_count_) + "]";
+  }
   const size_t width = static_cast<size_t>(TerminalWidth(progress_)) - 1;
   if (line.size() > width) line = "..." + line.substr(line.size() - (width - 3));
   std::fputs("\r\033[K", progress_);

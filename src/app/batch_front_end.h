@@ -19,6 +19,7 @@ class BatchFrontEnd : public RunFrontEnd {
   void ShowStatus(const std::string& text) override;
   void SetButtonCaption(const std::string& caption) override;
   void Synchronize(const std::function<void()>& call) override;
+  void ShowProgress(int done, int known) override;
 
   std::string LastStatus() const;
   // Clears the progress display so the next line starts on a clean line.
@@ -33,6 +34,8 @@ class BatchFrontEnd : public RunFrontEnd {
   std::string status_;
   std::string pass_;      // the status text before its path: "Clean File", "TC:", ...
   long pass_count_ = 0;   // status lines shown in this pass so far
+  int done_ = 0;          // the pass's own progress, when it shows one: done of known
+  int known_ = 0;
   bool progress_shown_ = false;
   std::recursive_mutex sync_mutex_;
 };

@@ -149,6 +149,7 @@ void RewriteAllPages(RunContext& run) {
   ExpectedWrites expected(files, db, run.BindNoBack, root_prefix);
   for (int32_t i = 1; i <= db.FileCount(); ++i) {
     if (run.Stopped()) return;
+    run.ShowProgress(i, db.FileCount());
     std::optional<PagePlan> plan =
         PlanPage(db, static_cast<size_t>(i), run.BindNoBack, root_prefix);
     if (!plan) continue;

@@ -19,6 +19,12 @@ class RunFrontEnd {
   virtual void SetButtonCaption(const std::string& caption) = 0;
   // Runs `call` on the front end's own thread and returns when it has finished.
   virtual void Synchronize(const std::function<void()>& call) = 0;
+  // How far a long pass is: `done` of the `known` items so far (the known ones may still grow).
+  // A pass that shows none, and the end of the run, show 0 of 0.
+  virtual void ShowProgress(int done, int known) {
+    (void)done;
+    (void)known;
+  }
 };
 
 }  // namespace check_html

@@ -45,6 +45,7 @@ class RunContext {
   // Log and status line of the front end. A status text is cut to 255 characters.
   void LogLine(const std::string& text);
   void ShowStatus(const std::string& text);
+  void ShowProgress(int done, int known) { FrontEnd().ShowProgress(done, known); }
   // Runs `call` on the front end's thread and waits for it; an error it raises comes back here.
   void Synchronize(const std::function<void()>& call);
 

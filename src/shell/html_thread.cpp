@@ -145,6 +145,7 @@ void THTML_Thread::RunPass(const char* name, const std::function<void()>& pass, 
   if (!always && Stopped()) return;
   const auto start = std::chrono::steady_clock::now();
   pass();
+  context_.ShowProgress(0, 0);
   const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
   pass_times_.push_back(PassTime{name, took.count()});
 }
@@ -152,7 +153,11 @@ void THTML_Thread::RunPass(const char* name, const std::function<void()>& pass, 
 // Table repair walks the pages that the rewrite cleaned, entries 1 to the count, in order.
 void THTML_Thread::RepairCleanedPages() {
   std::vector<std::string> pages = context_.Lists.CleanedList.Snapshot();
-  for (size_t i = 1; i < pages.size(); ++i) RepairTables(pages[i]);
+  const int known = static_cast<int>(pages.size()) - 1;
+  for (size_t i = 1; i < pages.size(); ++i) {
+    context_.ShowProgress(static_cast<int>(i), known);
+    RepairTables(pages[i]);
+  }
 }
 
 void THTML_Thread::AllocateDatabase() {

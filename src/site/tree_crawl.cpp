@@ -69,6 +69,7 @@ void TreeCrawl::VisitFile(int32_t i) {
   }
   pipeline_.Add(std::move(new_entries));
   run_.ShowStatus(db_.Files()[static_cast<std::size_t>(i)]);
+  run_.ShowProgress(i, db_.FileCount());
   VisitResult visit = pipeline_.Take(i);
   if (!visit.exists) {
     db_.FileRecords()[static_cast<std::size_t>(i)].Exists = false;

@@ -7,13 +7,18 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QUrl>
 
 #include "html/path_text.h"
 #include "platform/case_map.h"
+#include "platform/path_parts.h"
+#include "shell/report_names.h"
 #include "shell/day_number.h"
 #include "ui/communication_form.h"
 #include "ui/file_list.h"
@@ -57,7 +62,8 @@ void THTMLForm::CreateHolderRun() {
   front_end_ = new QtFrontEnd(
       {.log_line = [this](const std::string& line) { log_window_.AddLine(line); },
        .status = [this](const std::string& text) { ActualStateEdit->setText(ToQt(text)); },
-       .caption = [this](const std::string& caption) { ShowCaption(caption); }},
+       .caption = [this](const std::string& caption) { ShowCaption(caption); },
+       .progress = [this](int done, int known) { ShowProgress(done, known); }},
       this);
   MakeHolderRun(program_, *front_end_, files_, settings_);
 }
@@ -79,6 +85,7 @@ void THTMLForm::ReadFormSettings() {
   OldDays->setText(QString::number(program_.options.Old_Days.load()));
   ShowToday();
   KeepSettings();
+  UpdateReportsButton();
 }
 
 // The folder list goes to the start folder and the file list selects the start page, from its
@@ -122,7 +129,30 @@ void THTMLForm::StartbuttonClick() {
 
 void THTMLForm::ShowCaption(const std::string& caption) {
   Startbutton->setText(ToQt(caption));
+  UpdateReportsButton();
   if (close_after_run_ && !program_.CurrentRun->IsRunning) close();
+}
+
+void THTMLForm::ShowProgress(int done, int known) {
+  RunProgress->setVisible(known > 0);
+  RunProgress->setRange(0, std::max(known, 1));
+  RunProgress->setValue(std::min(done, known));
+}
+
+// The failure report of the current settings: the output folder and the report prefix.
+std::string THTMLForm::FailureReportPath() const {
+  return JoinPath(settings_.SaveDir, MakeReportNames(settings_.SavePrefix).BadFile);
+}
+
+void THTMLForm::UpdateReportsButton() {
+  const bool running = program_.CurrentRun && program_.CurrentRun->IsRunning;
+  ReportsButton->setEnabled(!running && files_.Exists(FailureReportPath()));
+}
+
+void THTMLForm::OpenFailureReport() {
+  const std::string path = FailureReportPath();
+  if (setup_.open_report) return setup_.open_report(path);
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromLocal8Bit(path)));
 }
 
 // While a run is active, No keeps the window open; any other answer stops the run and closes

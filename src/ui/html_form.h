@@ -4,6 +4,7 @@
 // when it is made, writes them when it closes, and starts and stops the check runs.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include <QWidget>
@@ -19,6 +20,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QProgressBar;
 class QPushButton;
 
 namespace check_html {
@@ -34,6 +36,8 @@ struct FormSetup {
   std::string today;        // date text dd.mm.yy; empty: today's date
   YesNoQuestion ask;        // the Yes/No warning questions; empty: a warning box
   RunFactory make_run;      // the run objects Start makes; empty: THTML_Thread
+  // Opens a report page in the system's browser; empty: the desktop's opener of the file.
+  std::function<void(const std::string& path)> open_report;
 };
 
 class THTMLForm : public QWidget {
@@ -67,10 +71,16 @@ class THTMLForm : public QWidget {
          *AbkLabel = nullptr, *NameLabel = nullptr, *TransLabel = nullptr, *NewLabel = nullptr;
   QLabel *checkhtm = nullptr, *badhtm = nullptr, *dumhtm = nullptr, *Indexhtm = nullptr,
          *Abkhtm = nullptr, *Namehtm = nullptr, *Transhtm = nullptr, *Newhtm = nullptr;
+  QLabel* AnchorLabel = nullptr;  // the anchor check's report (Check Anchors)
+  QLabel* Anchorhtm = nullptr;
   QLabel* ProjectnameLabel = nullptr;
   QLineEdit* ProjectNameEdit = nullptr;
   QLineEdit* ActualStateEdit = nullptr;
-  QMenu* Check_Popup = nullptr;  // its nine items in menu order: Check_Popup->actions()
+  // Pages done of pages known while a run scans, rewrites or repairs them; hidden otherwise.
+  QProgressBar* RunProgress = nullptr;
+  // Opens the failure report of the last run in the system's browser; enabled once it exists.
+  QPushButton* ReportsButton = nullptr;
+  QMenu* Check_Popup = nullptr;  // its items in menu order: Check_Popup->actions()
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -110,6 +120,10 @@ class THTMLForm : public QWidget {
   void SaveFormSettings();
   void StartbuttonClick();
   void ShowCaption(const std::string& caption);
+  void ShowProgress(int done, int known);
+  std::string FailureReportPath() const;
+  void UpdateReportsButton();
+  void OpenFailureReport();
 
   Program& program_;
   TCummunicationForm& log_window_;

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -90,6 +91,12 @@ QLayout* THTMLForm::CreateOptions() {
   Startbutton = new QPushButton(kStartCaption, this);
   ActualStateEdit = new QLineEdit(kIdleStatus, this);
   ActualStateEdit->setReadOnly(true);  // written by the runs only
+  RunProgress = KeepPlace(new QProgressBar(this));
+  RunProgress->setMaximumWidth(140);
+  RunProgress->setFormat("%v/%m");
+  RunProgress->hide();
+  ReportsButton = new QPushButton(kReportsButtonText, this);
+  ReportsButton->setEnabled(false);
 
   auto* age = new QHBoxLayout;
   age->addWidget(ClearAncor);
@@ -111,6 +118,8 @@ QLayout* THTMLForm::CreateOptions() {
   auto* run = new QHBoxLayout;
   run->addWidget(Startbutton);
   run->addWidget(ActualStateEdit, 1);
+  run->addWidget(RunProgress);
+  run->addWidget(ReportsButton);
 
   auto* options = new QVBoxLayout;
   options->addLayout(age);
@@ -124,18 +133,21 @@ QLayout* THTMLForm::CreateOptions() {
   return options;
 }
 
-// The eight report names, each a name label with the label that shows the file name.
+// The report names, each a name label with the label that shows the file name: the eight of
+// every run, then the reports of the added checks.
 QLayout* THTMLForm::CreateFileNames() {
-  const std::array<std::pair<QLabel**, const char*>, 8> names = {{
+  constexpr int kRows = 9;
+  const std::array<std::pair<QLabel**, const char*>, kRows> names = {{
       {&CheckLabel, kCheckLabelText}, {&BadLabel, kBadLabelText},
       {&DumLabel, kDumLabelText},     {&IndexLabel, kIndexLabelText},
       {&AbkLabel, kAbkLabelText},     {&NameLabel, kNameLabelText},
       {&TransLabel, kTransLabelText}, {&NewLabel, kNewLabelText},
+      {&AnchorLabel, kAnchorLabelText},
   }};
-  const std::array<QLabel**, 8> files = {&checkhtm, &badhtm,  &dumhtm,   &Indexhtm,
-                                         &Abkhtm,   &Namehtm, &Transhtm, &Newhtm};
+  const std::array<QLabel**, kRows> files = {&checkhtm, &badhtm,   &dumhtm, &Indexhtm, &Abkhtm,
+                                             &Namehtm,  &Transhtm, &Newhtm, &Anchorhtm};
   auto* grid = new QGridLayout;
-  for (int row = 0; row < 8; ++row) {
+  for (int row = 0; row < kRows; ++row) {
     auto [name_label, text] = names[static_cast<size_t>(row)];
     *name_label = new QLabel(text, this);
     *files[static_cast<size_t>(row)] = new QLabel(this);
@@ -150,7 +162,8 @@ void THTMLForm::CreatePopup() {
   Check_Popup = new QMenu(this);
   for (const char* text : {kEnglishItemText, kTexHtmlItemText, kMathJaxItemText,
                            kBakClearItemText, kSubPathItemText, kGifItemText,
-                           kLargeImageItemText, kDoNiceItemText, kDoSpecialItemText}) {
+                           kLargeImageItemText, kDoNiceItemText, kDoSpecialItemText,
+                           kCheckAnchorsItemText}) {
     Check_Popup->addAction(text)->setCheckable(true);
   }
 }

@@ -27,10 +27,11 @@ namespace check_html {
 namespace {
 
 // The flags of the items of Check_Popup, in menu order.
-constexpr std::array<std::atomic<bool> Options::*, 9> kMenuFlags = {
-    &Options::Set_to_English, &Options::tex_html,         &Options::for_mathjax,
-    &Options::BakClear,       &Options::Look_For_SubPath, &Options::GiF2PNGItem,
-    &Options::ChlargeImageItem, &Options::DoNice_Item,    &Options::DoSpecialItem};
+constexpr std::array<std::atomic<bool> Options::*, 10> kMenuFlags = {
+    &Options::Set_to_English,   &Options::tex_html,         &Options::for_mathjax,
+    &Options::BakClear,         &Options::Look_For_SubPath, &Options::GiF2PNGItem,
+    &Options::ChlargeImageItem, &Options::DoNice_Item,      &Options::DoSpecialItem,
+    &Options::CheckAnchors};
 constexpr int kTexHtmlItem = 1;
 
 }  // namespace
@@ -76,6 +77,7 @@ void THTMLForm::ConnectFields() {
   connect(ClearAncor, &QCheckBox::toggled, this, [this] { ClearAncorChanged(); });
   connect(OldDays, &QLineEdit::textChanged, this, [this] { OldDaysChanged(); });
   connect(Startbutton, &QPushButton::clicked, this, [this] { StartbuttonClick(); });
+  connect(ReportsButton, &QPushButton::clicked, this, [this] { OpenFailureReport(); });
 }
 
 // A menu item's check mark and its flag change together.
@@ -141,6 +143,7 @@ void THTMLForm::PrefixChanged() {
   Namehtm->setText(ToQt(names.NameFile));
   Transhtm->setText(ToQt(names.TranslFile));
   Newhtm->setText(ToQt(names.NewFile));
+  Anchorhtm->setText(ToQt(names.AnchorFile));
   KeepSettings();
 }
 

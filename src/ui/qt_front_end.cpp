@@ -22,6 +22,13 @@ void QtFrontEnd::SetButtonCaption(const std::string& caption) {
   Post(targets_.caption, caption);
 }
 
+void QtFrontEnd::ShowProgress(int done, int known) {
+  if (!targets_.progress) return;
+  QMetaObject::invokeMethod(
+      this, [target = &targets_.progress, done, known] { (*target)(done, known); },
+      Qt::QueuedConnection);
+}
+
 // Queued events to one thread are delivered in the order they were posted, which keeps the
 // lines in call order. A text posted on the window thread is queued as well, behind the texts
 // the worker posted before it.

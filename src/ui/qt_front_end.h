@@ -23,6 +23,7 @@ class QtFrontEnd : public QObject, public RunFrontEnd {
     Target log_line;
     Target status;
     Target caption;
+    std::function<void(int done, int known)> progress;
   };
 
   // Lives on the thread that creates it: the window thread.
@@ -32,6 +33,7 @@ class QtFrontEnd : public QObject, public RunFrontEnd {
   void ShowStatus(const std::string& text) override;
   void SetButtonCaption(const std::string& caption) override;
   void Synchronize(const std::function<void()>& call) override;
+  void ShowProgress(int done, int known) override;
 
  private:
   // Runs `show` with the text on the window thread, after every text posted before it.

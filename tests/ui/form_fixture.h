@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include <QComboBox>
 #include <QMessageBox>
@@ -46,7 +47,8 @@ class FormFixture {
                          if (while_asked) while_asked();
                          return answer;
                        },
-                       .make_run = MakeRun()});
+                       .make_run = MakeRun(),
+                       .open_report = [this](const std::string& path) { opened.push_back(path); }});
     return *form;
   }
   const std::string& ProgramDir() const { return program_dir_; }
@@ -70,6 +72,7 @@ class FormFixture {
   QStringList asked;
   QMessageBox::StandardButton answer = QMessageBox::No;
   std::function<void()> while_asked;  // what happens while a question is open
+  std::vector<std::string> opened;    // the report pages the window opened
   std::unique_ptr<Program> program = std::make_unique<Program>();
   Options& options = program->options;
   TCummunicationForm log{program->lists};

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -58,11 +59,16 @@ class HtmlFormRunTest : public QObject {
   }
 
   // Stop asks first and stops on Yes. A run keeps the settings it started with; the next Start
-  // takes the new ones.
+  // takes the new ones. The progress bar shows while a pass reports its progress.
   void stopAsksFirstAndARunKeepsTheSettingsItStartedWith() {
     FormFixture fixture;
     THTMLForm& form = fixture.OpenAndStartAHeldRun();
     QTRY_COMPARE(form.Startbutton->text(), "&Stop");
+    QVERIFY(form.RunProgress->isHidden());
+    fixture.Context().ShowProgress(3, 10);
+    QTRY_VERIFY(!form.RunProgress->isHidden());
+    QCOMPARE(form.RunProgress->value(), 3);
+    QCOMPARE(form.RunProgress->maximum(), 10);
     form.PrefixEdit->setText("late");
     form.Pathhtm->setText("/Late");
     form.Startbutton->click();
@@ -74,6 +80,7 @@ class HtmlFormRunTest : public QObject {
     QCOMPARE(fixture.Context().SavePrefix + " " + fixture.Context().SaveDir, "zq " + fixture.ProgramDir());
     QTRY_COMPARE(form.Startbutton->text(), "&Start");
     QCOMPARE(form.ActualStateEdit->text(), "Idle");
+    QVERIFY(form.RunProgress->isHidden());  // every pass ends its progress
 
     fixture.gate = true;
     form.Startbutton->click();
@@ -137,10 +144,14 @@ class HtmlFormRunTest : public QObject {
     THTMLForm& form = fixture.Open();
     form.DirectoryListBox1->SetFolder((site / "zq/html").native());
     QVERIFY(form.FileListBox1->SelectFile("start.html"));
+    QVERIFY(!form.ReportsButton->isEnabled());  // no failure report yet
     form.Startbutton->click();
     QTRY_VERIFY_WITH_TIMEOUT(!fixture.Run().IsRunning, kRunTimeoutMs);
     QTRY_COMPARE(form.Startbutton->text(), "&Start");
     QCOMPARE(form.ActualStateEdit->text(), "Idle");
+    QVERIFY(form.ReportsButton->isEnabled());
+    form.ReportsButton->click();
+    QCOMPARE(fixture.opened, std::vector<std::string>{fixture.ProgramDir() + "/zq_bad.html"});
     QStringList window_log = MemoLines(fixture.log);
     QCOMPARE(window_log.takeFirst(), kLogFirstLine);
 

@@ -27,7 +27,7 @@ QStringList Shown(const THTMLForm& form) {
       "project=" + form.ProjectNameEdit->text(),
       "files=" + QStringList({form.checkhtm->text(), form.badhtm->text(), form.dumhtm->text(),
                               form.Indexhtm->text(), form.Abkhtm->text(), form.Namehtm->text(),
-                              form.Transhtm->text(), form.Newhtm->text()})
+                              form.Transhtm->text(), form.Newhtm->text(), form.Anchorhtm->text()})
                      .join(','),
       "age=" + QString(form.ClearAncor->isChecked() ? "on " : "off ") + form.OldDays->text() +
           (form.OldDays->isHidden() ? " hidden " : " shown ") + form.ActDate->text() +
@@ -50,12 +50,12 @@ QStringList DefaultsShown(const QString& program_dir) {
           "prefix=zq",
           "project=zq",
           "files=zq_check.html,zq_bad.html,zq_dum.html,zq_index.html,zq_abk.html,zq_name.html,"
-          "zq_transl.html,zq_new.html",
+          "zq_transl.html,zq_new.html,zq_anchors.html",
           "age=off 1000 hidden days from today (15.02.24) hidden",
           "bind=00 hidden hidden",
           "button=&Start",
           "status=Idle",
-          "menu=011010000"};
+          "menu=0110100000"};
 }
 
 class HtmlFormSettingsTest : public QObject {
@@ -89,9 +89,9 @@ class HtmlFormSettingsTest : public QObject {
     expected[3] = "project=Kesta - Script";
     expected[4] =
         "files=kz_check.html,kz_bad.html,kz_dum.html,kz_index.html,kz_abk.html,kz_name.html,"
-        "kz_transl.html,kz_new.html";
+        "kz_transl.html,kz_new.html,kz_anchors.html";
     expected[5] = "age=off 30 hidden days from today (15.02.24) hidden";
-    expected[9] = "menu=111110000";
+    expected[9] = "menu=1111100000";
     QCOMPARE(Shown(form), expected);
     QCOMPARE(form.FormSettings().StartDir, site);
     QCOMPARE(form.FormSettings().StartFile, site + "/start.html");
@@ -134,11 +134,14 @@ class HtmlFormSettingsTest : public QObject {
   void everyMenuItemTogglesItsMarkAndItsFlag() {
     FormFixture fixture;
     THTMLForm& form = fixture.Open();
-    const std::atomic<bool>* flags[] = {&fixture.options.Set_to_English, &fixture.options.tex_html,         &fixture.options.for_mathjax,
-                                        &fixture.options.BakClear,       &fixture.options.Look_For_SubPath, &fixture.options.GiF2PNGItem,
-                                        &fixture.options.ChlargeImageItem, &fixture.options.DoNice_Item,    &fixture.options.DoSpecialItem};
+    const Options& o = fixture.options;
+    const std::atomic<bool>* flags[] = {&o.Set_to_English, &o.tex_html,         &o.for_mathjax,
+                                        &o.BakClear,       &o.Look_For_SubPath, &o.GiF2PNGItem,
+                                        &o.ChlargeImageItem, &o.DoNice_Item,    &o.DoSpecialItem,
+                                        &o.CheckAnchors};
     const QList<QAction*> items = form.Check_Popup->actions();
-    QCOMPARE(items.size(), 9);
+    QCOMPARE(items.size(), 10);
+    QCOMPARE(items.back()->text(), "Check Anchors");
     for (qsizetype i = 0; i < items.size(); ++i) {
       const bool before = *flags[i];
       items[i]->trigger();

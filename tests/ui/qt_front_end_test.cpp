@@ -19,7 +19,11 @@ struct Collector {
   std::vector<std::string> shown;
   QtFrontEnd front_end{{.log_line = [this](const std::string& t) { shown.push_back("log " + t); },
                         .status = [this](const std::string& t) { shown.push_back("status " + t); },
-                        .caption = [this](const std::string& t) { shown.push_back("caption " + t); }}};
+                        .caption = [this](const std::string& t) { shown.push_back("caption " + t); },
+                        .progress = [this](int done, int known) {
+                          shown.push_back("progress " + std::to_string(done) + "/" +
+                                          std::to_string(known));
+                        }}};
 };
 
 class QtFrontEndTest : public QObject {
@@ -30,13 +34,14 @@ class QtFrontEndTest : public QObject {
     Collector collector;
     std::vector<std::string> expected;
     std::thread worker([&collector, &expected] {
-      const char* kinds[] = {"log ", "status ", "caption "};
-      for (int i = 0; i < 3000; ++i) {
+      const char* kinds[] = {"log ", "status ", "caption ", "progress "};
+      for (int i = 0; i < 4000; ++i) {
         const std::string text = std::to_string(i);
-        if (i % 3 == 0) collector.front_end.LogLine(text);
-        if (i % 3 == 1) collector.front_end.ShowStatus(text);
-        if (i % 3 == 2) collector.front_end.SetButtonCaption(text);
-        expected.push_back(kinds[i % 3] + text);
+        if (i % 4 == 0) collector.front_end.LogLine(text);
+        if (i % 4 == 1) collector.front_end.ShowStatus(text);
+        if (i % 4 == 2) collector.front_end.SetButtonCaption(text);
+        if (i % 4 == 3) collector.front_end.ShowProgress(i, 4000);
+        expected.push_back(kinds[i % 4] + text + (i % 4 == 3 ? "/4000" : ""));
       }
     });
     worker.join();
