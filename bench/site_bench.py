@@ -4,7 +4,7 @@ without and with the anchor check (CheckAnchors), and Debian's linkchecker with 
 on the 5,000-page site, and compares the broken local links and anchors they find.
 
     bench/site_bench.py [--build build] [--sizes 1000 5000 20000] [--no-linkchecker]
-                        [--full-run]
+                        [--full-run] [--compare OTHER_BUILD]
 
 Sites are made by bench/make_site.py under BUILD/bench-sites (kept between runs; the same seed
 gives the same site). Figures: wall time (median of five runs), pages per second, peak memory (maximum
@@ -18,6 +18,9 @@ file work alone of a rewrite (delete the old .bak, rename the page to .bak, read
 back). It prints both (best of two), their ratio (target: at most 1.5) and the time of each pass.
 Both follow the deletion of the previous copy: creating files right after many were deleted is
 much slower on some file systems, so the two must start alike.
+
+With --compare OTHER_BUILD it only times this build's check_html beside another build's (for
+example one of an earlier commit), alternating runs on the same sites.
 """
 import argparse
 import csv
@@ -52,9 +55,9 @@ def make_site(folder, pages):
 def check_html_command(binary, site, anchors=False):
     html = os.path.join(site, "zq", "html")
     check = os.path.join(html, "check")
-    return [binary, "--batch", "--check-only", "--quiet", "--start",
-            os.path.join(html, "start.html"), "--out", check, "--settings-dir", check,
-            "--set", f"CheckAnchors={1 if anchors else 0}"]
+    command = [binary, "--batch", "--check-only", "--quiet", "--start",
+               os.path.join(html, "start.html"), "--out", check, "--settings-dir", check]
+    return command + (["--set", "CheckAnchors=1"] if anchors else [])
 
 
 def missing_from_failure_report(site):
@@ -157,6 +160,39 @@ def report_full_runs(build, sites):
           "(linear growth: below 4.6)")
 
 
+def compare_builds(build, other, sites, sizes):
+    """check_html of `build` beside that of `other`, alternating on the same sites: the link
+    check (median of five) and a whole run in hand-written mode on fresh copies (best of two)."""
+    binaries = {"this": os.path.join(build, "check_html"), "other": os.path.join(other, "check_html")}
+    print(f"this build beside {other}:")
+    print(f"{'pages':>7} {'check this s':>13} {'check other s':>14} {'ratio':>6}")
+    for pages in sizes:
+        site = os.path.join(sites, str(pages))
+        make_site(site, pages)
+        runs = {name: [] for name in binaries}
+        for _ in range(5):
+            for name, binary in binaries.items():
+                runs[name].append(run_measured(check_html_command(binary, site))[0])
+        this, that = (sorted(runs[n])[2] for n in ("this", "other"))
+        print(f"{pages:>7} {this:>13.3f} {that:>14.3f} {this / that:>6.2f}")
+    print(f"{'pages':>7} {'run this s':>13} {'run other s':>14} {'ratio':>6}")
+    for pages in (5000, 20000):
+        site, work = os.path.join(sites, str(pages)), os.path.join(sites, f"{pages}-work")
+        make_site(site, pages)
+        best = {}
+        for _ in range(2):
+            for name, binary in binaries.items():
+                fresh_copy(site, work)
+                start = time.perf_counter()
+                subprocess.run(full_run_command(binary, work), stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL, check=True)
+                seconds = time.perf_counter() - start
+                best[name] = min(best.get(name, seconds), seconds)
+        shutil.rmtree(work, ignore_errors=True)
+        print(f"{pages:>7} {best['this']:>13.2f} {best['other']:>14.2f} "
+              f"{best['this'] / best['other']:>6.2f}")
+
+
 def missing_from_linkchecker(site):
     """Runs linkchecker with its anchor check over the local files; returns (seconds, broken local
     paths, missing anchors as path#name)."""
@@ -221,10 +257,15 @@ def main():
     parser.add_argument("--sizes", type=int, nargs="+", default=[1000, 5000, 20000])
     parser.add_argument("--no-linkchecker", action="store_true")
     parser.add_argument("--full-run", action="store_true")
+    parser.add_argument("--compare", metavar="OTHER_BUILD",
+                        help="only time this build's check_html beside the other build's")
     args = parser.parse_args()
     args.build = os.path.abspath(args.build)
     binary = os.path.join(args.build, "check_html")
     sites = os.path.join(args.build, "bench-sites")
+    if args.compare:
+        compare_builds(args.build, os.path.abspath(args.compare), sites, args.sizes)
+        return
     times, anchor_times = {}, {}
     print(f"{'pages':>7} {'seconds':>8} {'pages/s':>9} {'peak MB':>8}   with anchors: "
           f"{'seconds':>8} {'peak MB':>8} {'time x':>7} {'memory x':>8}")
