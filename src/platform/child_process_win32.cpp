@@ -95,11 +95,11 @@ const std::string& ChildProcess::StartError() const { return state_->start_error
 
 bool ChildProcess::Running() {
   if (state_->process == nullptr) return false;
+  // The wait decides, the exit code is read only after it: read first, the code of a program
+  // ending between the two calls would be STILL_ACTIVE.
+  if (WaitForSingleObject(state_->process, 0) == WAIT_TIMEOUT) return true;
   DWORD code = 0;
-  if (GetExitCodeProcess(state_->process, &code) && code == STILL_ACTIVE &&
-      WaitForSingleObject(state_->process, 0) == WAIT_TIMEOUT) {
-    return true;  // a program may also end with the code STILL_ACTIVE: the wait tells
-  }
+  if (!GetExitCodeProcess(state_->process, &code)) code = static_cast<DWORD>(-1);
   state_->end = ChildEnd{ChildEnd::How::kExited, static_cast<int>(code)};
   CloseHandle(state_->process);
   state_->process = nullptr;
