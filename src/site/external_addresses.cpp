@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "platform/case_map.h"
+#include "platform/text_utf8.h"
 #include "site/site_database.h"
 
 namespace check_html {
@@ -65,6 +66,20 @@ std::vector<ExternalFinding> CollectExternalAddresses(const SiteDatabase& db) {
 }
 
 std::string HostKey(std::string_view address) { return LowerCase(Origin(address)); }
+
+std::string RequestAddress(std::string_view address) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string request;
+  for (const char c : Utf8From1252(address)) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte > 0x20 && byte < 0x7F) {
+      request += c;
+    } else {
+      request += {'%', kHex[byte >> 4], kHex[byte & 15]};
+    }
+  }
+  return request;
+}
 
 std::string ResolveLocation(std::string_view base, std::string_view location_in) {
   const std::string_view location = WithoutFragment(location_in);

@@ -22,6 +22,10 @@ std::vector<ExternalFinding> CollectExternalAddresses(const SiteDatabase& db);
 // The host part a request goes to ("http://host:port"), lower case: the per-host limit's key.
 std::string HostKey(std::string_view address);
 
+// The address as a browser sends it: the page's Windows-1252 text as UTF-8, and blanks, control
+// characters and 8-bit bytes percent-escaped (a server would not take them raw).
+std::string RequestAddress(std::string_view address);
+
 // Where a Location header sends a request for `base`, as an absolute address without fragment.
 std::string ResolveLocation(std::string_view base, std::string_view location);
 

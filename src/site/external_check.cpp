@@ -90,7 +90,7 @@ class Scheduler {
                                         [&](const Job& job) { return job.not_before <= now; });
         if (open < per_host && ready != jobs.end()) {
           const uint64_t id = next_id_++;
-          client_.Start(id, ready->url, ready->head);
+          client_.Start(id, RequestAddress(ready->url), ready->head);
           ++open;
           started = true;
           open_jobs_.emplace(id, std::move(*ready));

@@ -144,12 +144,15 @@ class LoopbackHttpServer {
       if (got <= 0) break;
       request.append(buffer, static_cast<std::size_t>(got));
     }
-    if (request.find("\r\n\r\n") != std::string::npos) Answer(client, request);
-    --open_;
+    bool counted = true;
+    if (request.find("\r\n\r\n") != std::string::npos) Answer(client, request, counted);
+    if (counted) --open_;
     Close(client);
   }
 
-  void Answer(SocketHandle client, const std::string& request) {
+  // A connection counts as open until its answer starts: the client may start the next request
+  // as soon as it has the answer, before this thread has closed the socket.
+  void Answer(SocketHandle client, const std::string& request, bool& counted) {
     HttpTestRequest parsed;
     const std::size_t space = request.find(' ');
     parsed.method = request.substr(0, space);
@@ -166,6 +169,8 @@ class LoopbackHttpServer {
     std::string head = "HTTP/1.1 " + std::to_string(reply.status) + " Test\r\n";
     for (const auto& [name, value] : reply.headers) head += name + ": " + value + "\r\n";
     head += "Content-Length: " + std::to_string(reply.body_bytes) + "\r\nConnection: close\r\n\r\n";
+    --open_;
+    counted = false;
     if (!SendAll(client, head) || parsed.method == "HEAD") return;
     const std::string chunk(64 * 1024, 'x');
     for (int64_t left = reply.body_bytes; left > 0 && !stopping_;) {

@@ -51,6 +51,11 @@ TEST(ExternalAddresses, HostKeysAndRedirectTargets) {
   EXPECT_EQ(ResolveLocation("http://h", "x"), "http://h/x");
 }
 
+TEST(ExternalAddresses, RequestsEscapeBlanksControlsAnd8BitTextAsUtf8) {
+  EXPECT_EQ(RequestAddress("http://h/a b\t%20\x7F~!\xFC.html?x=\"1\""),
+            "http://h/a%20b%09%20%7F~!%C3%BC.html?x=\"1\"");
+}
+
 TEST(ExternalCacheFile, ReadsWhatItWritesAndDropsWhatItCannotRead) {
   ExternalCache cache;
   cache.Put("http://h/ok", ExternalResult{ExternalVerdict::kOk, 200, "", "", 100});
