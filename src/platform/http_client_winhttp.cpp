@@ -1,13 +1,15 @@
 // The Windows half of HttpClient: WinHTTP in its synchronous form, one worker thread per open
 // request (the caller keeps their number within its limits). Redirects are switched off so that
-// the caller sees every hop; the body is never read. Destroying the client closes the open
-// request handles, which ends their pending calls at once.
+// the caller sees every hop; the body is never read. Closing a request handle ends its pending
+// call at once: Collect does so for a request older than the time limit (WinHTTP's own timeouts
+// are not kept by every implementation, Wine's among them), and so does the destructor.
 #include <windows.h>
 #include <winhttp.h>
 
 #include <condition_variable>
 #include <map>
 #include <mutex>
+#include <set>
 #include <thread>
 
 #include "platform/http_client.h"
@@ -61,7 +63,7 @@ class WinHttpClient : public HttpClient {
     {
       std::lock_guard lock(mutex_);
       stopping_ = true;
-      for (auto& [id, request] : requests_) WinHttpCloseHandle(request);
+      for (auto& [id, open] : requests_) WinHttpCloseHandle(open.request);
       requests_.clear();
     }
     for (auto& [id, thread] : threads_) thread.join();
@@ -76,7 +78,11 @@ class WinHttpClient : public HttpClient {
 
   std::vector<HttpAnswer> Collect(std::chrono::milliseconds wait) override {
     std::unique_lock lock(mutex_);
-    came_.wait_for(lock, wait, [this] { return !answers_.empty() || open_ == 0; });
+    const auto until = Clock::now() + wait;
+    while (answers_.empty() && open_ != 0 && Clock::now() < until) {
+      came_.wait_until(lock, std::min(until, Clock::now() + std::chrono::milliseconds(50)));
+      EndOverdue();
+    }
     std::vector<HttpAnswer> answers = std::move(answers_);
     answers_.clear();
     for (const HttpAnswer& answer : answers) {
@@ -131,13 +137,13 @@ class WinHttpClient : public HttpClient {
         WinHttpCloseHandle(connection);
         return Failed(answer, ERROR_WINHTTP_OPERATION_CANCELLED);
       }
-      requests_.emplace(id, request);
+      requests_.emplace(id, OpenRequest{request, Clock::now()});
     }
     const bool answered =
         WinHttpSendRequest(request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0,
                            0) &&
         WinHttpReceiveResponse(request, nullptr);
-    const DWORD error = answered ? 0 : GetLastError();
+    DWORD error = answered ? 0 : GetLastError();
     if (answered) {
       DWORD status = 0;
       DWORD size = sizeof status;
@@ -151,16 +157,33 @@ class WinHttpClient : public HttpClient {
       // The destructor may have closed the handle already to end the call.
       std::lock_guard lock(mutex_);
       if (requests_.erase(id) != 0) WinHttpCloseHandle(request);
+      if (overdue_.erase(id) != 0) error = ERROR_WINHTTP_TIMEOUT;
     }
     WinHttpCloseHandle(connection);
-    return answered ? answer : Failed(answer, error);
+    return error == 0 ? answer : Failed(answer, error);
   }
 
   static HttpAnswer& Failed(HttpAnswer& answer, DWORD error) {
     answer.failure = FailureOf(error);
-    answer.error = WindowsErrorText(error);
+    // The system's texts are not always there (Wine has few): the time limit names itself.
+    answer.error = answer.failure == HttpFailure::kTimeout ? "Timeout was reached"
+                                                           : WindowsErrorText(error);
     if (answer.error.empty()) answer.error = "WinHTTP error " + std::to_string(error);
     return answer;
+  }
+
+  // Ends the requests open longer than the time limit; called with the lock held.
+  void EndOverdue() {
+    const auto limit = std::chrono::milliseconds(limits_.timeout_ms);
+    for (auto open = requests_.begin(); open != requests_.end();) {
+      if (Clock::now() - open->second.since < limit) {
+        ++open;
+        continue;
+      }
+      WinHttpCloseHandle(open->second.request);
+      overdue_.insert(open->first);
+      open = requests_.erase(open);
+    }
   }
 
   void Finish(HttpAnswer answer) {
@@ -174,7 +197,13 @@ class WinHttpClient : public HttpClient {
   mutable std::mutex mutex_;
   std::condition_variable came_;
   std::map<uint64_t, std::thread> threads_;
-  std::map<uint64_t, HINTERNET> requests_;
+  using Clock = std::chrono::steady_clock;
+  struct OpenRequest {
+    HINTERNET request;
+    Clock::time_point since;
+  };
+  std::map<uint64_t, OpenRequest> requests_;
+  std::set<uint64_t> overdue_;  // ended by EndOverdue: their failure is the time limit
   std::vector<HttpAnswer> answers_;
   std::size_t open_ = 0;
   bool stopping_ = false;
