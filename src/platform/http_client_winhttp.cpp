@@ -1,13 +1,16 @@
 // The Windows half of HttpClient: WinHTTP in its synchronous form, one worker thread per open
 // request (the caller keeps their number within its limits). Redirects are switched off so that
-// the caller sees every hop; the body is never read. Closing a request handle ends its pending
-// call at once: Collect does so for a request older than the time limit (WinHTTP's own timeouts
-// are not kept by every implementation, Wine's among them), and so does the destructor.
+// the caller sees every hop; the body is never read. The time limit is kept here, not by
+// WinHTTP's own timeouts, which not every implementation keeps (Wine's does not): a request
+// older than the limit has its handle closed and is answered as a timeout at once. A worker
+// whose call does not end when its handle is closed (Wine again) is left to end by itself; what
+// it shares with the client lives as long as either of them.
 #include <windows.h>
 #include <winhttp.h>
 
 #include <condition_variable>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <set>
 #include <thread>
@@ -17,6 +20,8 @@
 
 namespace check_html {
 namespace {
+
+using Clock = std::chrono::steady_clock;
 
 HttpFailure FailureOf(DWORD error) {
   switch (error) {
@@ -43,6 +48,15 @@ HttpFailure FailureOf(DWORD error) {
   }
 }
 
+HttpAnswer Failed(HttpAnswer answer, DWORD error) {
+  answer.failure = FailureOf(error);
+  // The system's texts are not always there (Wine has few): the time limit names itself.
+  answer.error =
+      answer.failure == HttpFailure::kTimeout ? "Timeout was reached" : WindowsErrorText(error);
+  if (answer.error.empty()) answer.error = "WinHTTP error " + std::to_string(error);
+  return answer;
+}
+
 std::string HeaderText(HINTERNET request, DWORD which) {
   wchar_t buffer[2048];
   DWORD size = sizeof buffer;
@@ -53,160 +67,162 @@ std::string HeaderText(HINTERNET request, DWORD which) {
   return Text1252Marked(std::wstring_view(buffer, size / sizeof(wchar_t)));
 }
 
-class WinHttpClient : public HttpClient {
- public:
-  explicit WinHttpClient(const HttpLimits& limits) : limits_(limits) {
-    session_ = WinHttpOpen(WideFrom1252(limits.user_agent).c_str(), WINHTTP_ACCESS_TYPE_NO_PROXY,
-                           WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
+// What the workers share with the client, under `mutex`.
+struct Shared {
+  explicit Shared(const HttpLimits& limits_in) : limits(limits_in) {
+    session = WinHttpOpen(WideFrom1252(limits.user_agent).c_str(), WINHTTP_ACCESS_TYPE_NO_PROXY,
+                          WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
   }
-  ~WinHttpClient() override {
-    {
-      std::lock_guard lock(mutex_);
-      stopping_ = true;
-      for (auto& [id, open] : requests_) WinHttpCloseHandle(open.request);
-      requests_.clear();
-    }
-    for (auto& [id, thread] : threads_) thread.join();
-    if (session_ != nullptr) WinHttpCloseHandle(session_);
+  ~Shared() {
+    if (session != nullptr) WinHttpCloseHandle(session);
   }
 
-  void Start(uint64_t id, const std::string& url, bool head) override {
-    std::lock_guard lock(mutex_);
-    ++open_;
-    threads_.emplace(id, std::thread([this, id, url, head] { Finish(Ask(id, url, head)); }));
-  }
-
-  std::vector<HttpAnswer> Collect(std::chrono::milliseconds wait) override {
-    std::unique_lock lock(mutex_);
-    const auto until = Clock::now() + wait;
-    while (answers_.empty() && open_ != 0 && Clock::now() < until) {
-      came_.wait_until(lock, std::min(until, Clock::now() + std::chrono::milliseconds(50)));
-      EndOverdue();
-    }
-    std::vector<HttpAnswer> answers = std::move(answers_);
-    answers_.clear();
-    for (const HttpAnswer& answer : answers) {
-      const auto thread = threads_.find(answer.id);
-      thread->second.join();
-      threads_.erase(thread);
-    }
-    open_ -= answers.size();
-    return answers;
-  }
-
-  std::size_t Open() const override {
-    std::lock_guard lock(mutex_);
-    return open_;
-  }
-
- private:
-  HttpAnswer Ask(uint64_t id, const std::string& url, bool head) {
-    HttpAnswer answer;
-    answer.id = id;
-    const std::wstring wide_url = WideFrom1252(url);
-    URL_COMPONENTS parts{};
-    parts.dwStructSize = sizeof parts;
-    parts.dwHostNameLength = static_cast<DWORD>(-1);
-    parts.dwUrlPathLength = static_cast<DWORD>(-1);
-    parts.dwExtraInfoLength = static_cast<DWORD>(-1);
-    if (session_ == nullptr || !WinHttpCrackUrl(wide_url.c_str(), 0, 0, &parts)) {
-      return Failed(answer, GetLastError());
-    }
-    const std::wstring host(parts.lpszHostName, parts.dwHostNameLength);
-    std::wstring path(parts.lpszUrlPath, parts.dwUrlPathLength);
-    path.append(parts.lpszExtraInfo, parts.dwExtraInfoLength);
-    if (path.empty()) path = L"/";
-    HINTERNET connection = WinHttpConnect(session_, host.c_str(), parts.nPort, 0);
-    if (connection == nullptr) return Failed(answer, GetLastError());
-    const DWORD secure = parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0;
-    HINTERNET request = WinHttpOpenRequest(connection, head ? L"HEAD" : L"GET", path.c_str(), nullptr,
-                                           WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES, secure);
-    if (request == nullptr) {
-      const DWORD error = GetLastError();
-      WinHttpCloseHandle(connection);
-      return Failed(answer, error);
-    }
-    DWORD no_redirects = WINHTTP_DISABLE_REDIRECTS;
-    WinHttpSetOption(request, WINHTTP_OPTION_DISABLE_FEATURE, &no_redirects, sizeof no_redirects);
-    const int ms = limits_.timeout_ms;
-    WinHttpSetTimeouts(request, ms, ms, ms, ms);
-    {
-      std::lock_guard lock(mutex_);
-      if (stopping_) {
-        WinHttpCloseHandle(request);
-        WinHttpCloseHandle(connection);
-        return Failed(answer, ERROR_WINHTTP_OPERATION_CANCELLED);
-      }
-      requests_.emplace(id, OpenRequest{request, Clock::now()});
-    }
-    const bool answered =
-        WinHttpSendRequest(request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0,
-                           0) &&
-        WinHttpReceiveResponse(request, nullptr);
-    DWORD error = answered ? 0 : GetLastError();
-    if (answered) {
-      DWORD status = 0;
-      DWORD size = sizeof status;
-      WinHttpQueryHeaders(request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
-                          WINHTTP_HEADER_NAME_BY_INDEX, &status, &size, WINHTTP_NO_HEADER_INDEX);
-      answer.status = static_cast<int>(status);
-      answer.location = HeaderText(request, WINHTTP_QUERY_LOCATION);
-      answer.retry_after = HeaderText(request, WINHTTP_QUERY_RETRY_AFTER);
-    }
-    {
-      // The destructor may have closed the handle already to end the call.
-      std::lock_guard lock(mutex_);
-      if (requests_.erase(id) != 0) WinHttpCloseHandle(request);
-      if (overdue_.erase(id) != 0) error = ERROR_WINHTTP_TIMEOUT;
-    }
-    WinHttpCloseHandle(connection);
-    return error == 0 ? answer : Failed(answer, error);
-  }
-
-  static HttpAnswer& Failed(HttpAnswer& answer, DWORD error) {
-    answer.failure = FailureOf(error);
-    // The system's texts are not always there (Wine has few): the time limit names itself.
-    answer.error = answer.failure == HttpFailure::kTimeout ? "Timeout was reached"
-                                                           : WindowsErrorText(error);
-    if (answer.error.empty()) answer.error = "WinHTTP error " + std::to_string(error);
-    return answer;
-  }
-
-  // Ends the requests open longer than the time limit; called with the lock held.
-  void EndOverdue() {
-    const auto limit = std::chrono::milliseconds(limits_.timeout_ms);
-    for (auto open = requests_.begin(); open != requests_.end();) {
-      if (Clock::now() - open->second.since < limit) {
-        ++open;
-        continue;
-      }
-      WinHttpCloseHandle(open->second.request);
-      overdue_.insert(open->first);
-      open = requests_.erase(open);
-    }
-  }
-
-  void Finish(HttpAnswer answer) {
-    std::lock_guard lock(mutex_);
-    answers_.push_back(std::move(answer));
-    came_.notify_all();
-  }
-
-  HttpLimits limits_;
-  HINTERNET session_ = nullptr;
-  mutable std::mutex mutex_;
-  std::condition_variable came_;
-  std::map<uint64_t, std::thread> threads_;
-  using Clock = std::chrono::steady_clock;
   struct OpenRequest {
     HINTERNET request;
     Clock::time_point since;
   };
-  std::map<uint64_t, OpenRequest> requests_;
-  std::set<uint64_t> overdue_;  // ended by EndOverdue: their failure is the time limit
-  std::vector<HttpAnswer> answers_;
-  std::size_t open_ = 0;
-  bool stopping_ = false;
+
+  const HttpLimits limits;
+  HINTERNET session = nullptr;
+  std::mutex mutex;
+  std::condition_variable came;
+  std::vector<HttpAnswer> answers;
+  std::map<uint64_t, OpenRequest> requests;  // the handles a close may end
+  std::set<uint64_t> overdue;                // answered as timeouts: their workers' answers go
+  bool stopping = false;
+};
+
+// Closes the handle of every request older than the time limit and answers it as a timeout.
+void EndOverdue(Shared& shared) {
+  const auto limit = std::chrono::milliseconds(shared.limits.timeout_ms);
+  for (auto open = shared.requests.begin(); open != shared.requests.end();) {
+    if (Clock::now() - open->second.since < limit) {
+      ++open;
+      continue;
+    }
+    WinHttpCloseHandle(open->second.request);
+    shared.overdue.insert(open->first);
+    HttpAnswer answer;
+    answer.id = open->first;
+    shared.answers.push_back(Failed(answer, ERROR_WINHTTP_TIMEOUT));
+    open = shared.requests.erase(open);
+  }
+}
+
+HttpAnswer Ask(Shared& shared, uint64_t id, const std::string& url, bool head) {
+  HttpAnswer answer;
+  answer.id = id;
+  const std::wstring wide_url = WideFrom1252(url);
+  URL_COMPONENTS parts{};
+  parts.dwStructSize = sizeof parts;
+  parts.dwHostNameLength = static_cast<DWORD>(-1);
+  parts.dwUrlPathLength = static_cast<DWORD>(-1);
+  parts.dwExtraInfoLength = static_cast<DWORD>(-1);
+  if (shared.session == nullptr || !WinHttpCrackUrl(wide_url.c_str(), 0, 0, &parts)) {
+    return Failed(answer, GetLastError());
+  }
+  const std::wstring host(parts.lpszHostName, parts.dwHostNameLength);
+  std::wstring path(parts.lpszUrlPath, parts.dwUrlPathLength);
+  path.append(parts.lpszExtraInfo, parts.dwExtraInfoLength);
+  if (path.empty()) path = L"/";
+  HINTERNET connection = WinHttpConnect(shared.session, host.c_str(), parts.nPort, 0);
+  if (connection == nullptr) return Failed(answer, GetLastError());
+  const DWORD secure = parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0;
+  HINTERNET request = WinHttpOpenRequest(connection, head ? L"HEAD" : L"GET", path.c_str(), nullptr,
+                                         WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES, secure);
+  if (request == nullptr) {
+    const DWORD error = GetLastError();
+    WinHttpCloseHandle(connection);
+    return Failed(answer, error);
+  }
+  DWORD no_redirects = WINHTTP_DISABLE_REDIRECTS;
+  WinHttpSetOption(request, WINHTTP_OPTION_DISABLE_FEATURE, &no_redirects, sizeof no_redirects);
+  const int ms = shared.limits.timeout_ms;
+  WinHttpSetTimeouts(request, ms, ms, ms, ms);
+  {
+    std::lock_guard lock(shared.mutex);
+    if (shared.stopping) {
+      WinHttpCloseHandle(request);
+      WinHttpCloseHandle(connection);
+      return Failed(answer, ERROR_WINHTTP_OPERATION_CANCELLED);
+    }
+    shared.requests.emplace(id, Shared::OpenRequest{request, Clock::now()});
+  }
+  const bool answered =
+      WinHttpSendRequest(request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0,
+                         0) &&
+      WinHttpReceiveResponse(request, nullptr);
+  const DWORD error = answered ? 0 : GetLastError();
+  if (answered) {
+    DWORD status = 0;
+    DWORD size = sizeof status;
+    WinHttpQueryHeaders(request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
+                        WINHTTP_HEADER_NAME_BY_INDEX, &status, &size, WINHTTP_NO_HEADER_INDEX);
+    answer.status = static_cast<int>(status);
+    answer.location = HeaderText(request, WINHTTP_QUERY_LOCATION);
+    answer.retry_after = HeaderText(request, WINHTTP_QUERY_RETRY_AFTER);
+  }
+  {
+    // The handle is closed here unless the time limit or the end of the client closed it.
+    std::lock_guard lock(shared.mutex);
+    if (shared.requests.erase(id) != 0) WinHttpCloseHandle(request);
+  }
+  WinHttpCloseHandle(connection);
+  return answered ? answer : Failed(answer, error);
+}
+
+void Work(const std::shared_ptr<Shared>& shared, uint64_t id, const std::string& url, bool head) {
+  HttpAnswer answer = Ask(*shared, id, url, head);
+  std::lock_guard lock(shared->mutex);
+  if (shared->overdue.erase(id) != 0) return;  // already answered as a timeout
+  shared->answers.push_back(std::move(answer));
+  shared->came.notify_all();
+}
+
+class WinHttpClient : public HttpClient {
+ public:
+  explicit WinHttpClient(const HttpLimits& limits) : shared_(std::make_shared<Shared>(limits)) {}
+  ~WinHttpClient() override {
+    {
+      std::lock_guard lock(shared_->mutex);
+      shared_->stopping = true;
+      for (auto& [id, open] : shared_->requests) WinHttpCloseHandle(open.request);
+      shared_->requests.clear();
+    }
+    for (auto& [id, worker] : workers_) worker.detach();
+  }
+
+  void Start(uint64_t id, const std::string& url, bool head) override {
+    workers_.emplace(id, std::thread(Work, shared_, id, url, head));
+  }
+
+  std::vector<HttpAnswer> Collect(std::chrono::milliseconds wait) override {
+    std::vector<HttpAnswer> answers;
+    {
+      std::unique_lock lock(shared_->mutex);
+      const auto until = Clock::now() + wait;
+      while (true) {
+        EndOverdue(*shared_);
+        if (!shared_->answers.empty() || workers_.empty() || Clock::now() >= until) break;
+        shared_->came.wait_until(lock, std::min(until, Clock::now() + std::chrono::milliseconds(50)));
+      }
+      answers = std::move(shared_->answers);
+      shared_->answers.clear();
+    }
+    for (const HttpAnswer& answer : answers) {
+      const auto worker = workers_.find(answer.id);
+      if (worker == workers_.end()) continue;
+      worker->second.detach();  // it has answered, or will drop its answer once its call ends
+      workers_.erase(worker);
+    }
+    return answers;
+  }
+
+  std::size_t Open() const override { return workers_.size(); }
+
+ private:
+  std::shared_ptr<Shared> shared_;
+  std::map<uint64_t, std::thread> workers_;  // started and not yet collected
 };
 
 }  // namespace
