@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes a large site in the sample site's layout, the same for the same seed.
 
-    make_site.py --pages N [--seed S] OUT
+    make_site.py --pages N [--seed S] [--external-ports P,P,... --external-addresses N] OUT
 
 OUT/zq/html/start.html links every chapter's contents page; chapters kapNN hold a backbone folder
 and the section folders illustr, advanced, basics and exercise. Every page has 5-30 links, some
@@ -11,6 +11,11 @@ and about 2% of those a section the page lacks. The missing files are written to
 OUT/missing.txt, one absolute path a line, and the missing sections to OUT/missing_anchors.txt,
 one absolute path and "#" and the name a line, so a benchmark can compare what a link checker
 finds.
+
+With --external-ports every page also links one or two of N external addresses on
+http://127.0.0.1 at those ports (every address at least once when there are as many pages, drawn from a random generator of
+their own, so the rest of the site stays the same for the same seed); one address in 50 is
+"/gone..." (which the benchmark's server answers with 404), listed in OUT/external_broken.txt.
 """
 import argparse
 import os
@@ -79,13 +84,24 @@ def write_picture(out, rel):
         f.write(b"GIF89a\x01\x00\x01\x00\x00\x00\x00;")
 
 
+def external_address(k, ports):
+    port = ports[k % len(ports)]
+    return f"http://127.0.0.1:{port}/" + (f"gone{k}.html" if k % 50 == 7 else f"page{k}.html")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--pages", type=int, required=True)
     parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--external-ports", default="")
+    parser.add_argument("--external-addresses", type=int, default=0)
     parser.add_argument("out")
     args = parser.parse_args()
     rng = random.Random(args.seed)
+    ports = [int(p) for p in args.external_ports.split(",") if p]
+    external = [external_address(k, ports) for k in range(args.external_addresses if ports else 0)]
+    external_rng = random.Random(args.seed + 1)
+    linked = set()
     paths, chapters = layout(args.pages)
     root = os.path.abspath(os.path.join(args.out, "zq", "html"))
     os.makedirs(os.path.join(root, "check"), exist_ok=True)
@@ -132,12 +148,20 @@ def main():
         parts += [f'<H2 ID="abschnitt{s}">{rng.choice(WORDS)}</H2>'
                   for s in range(1, SECTIONS_PER_PAGE + 1)]
         parts.append(f"<P>{paragraph(rng)}</P>")
+        if external:
+            chosen = [external[i % len(external)]]
+            chosen += external_rng.sample(external, external_rng.randint(0, 1))
+            parts += [f'<P><A HREF="{address}">extern</A></P>' for address in chosen]
+            linked.update(chosen)
         write_page(args.out, rel, f"Seite {i} \xfcber {rng.choice(WORDS)}", "\r\n".join(parts))
 
     with open(os.path.join(args.out, "missing_anchors.txt"), "w", encoding="latin-1") as f:
         f.write("".join(p + "\n" for p in sorted(missing_anchors)))
     with open(os.path.join(args.out, "missing.txt"), "w", encoding="latin-1") as f:
         f.write("".join(p + "\n" for p in sorted(missing)))
+    if external:
+        with open(os.path.join(args.out, "external_broken.txt"), "w", encoding="latin-1") as f:
+            f.write("".join(a + "\n" for a in external if "/gone" in a and a in linked))
 
 
 if __name__ == "__main__":

@@ -4,7 +4,7 @@ without and with the anchor check (CheckAnchors), and Debian's linkchecker with 
 on the 5,000-page site, and compares the broken local links and anchors they find.
 
     bench/site_bench.py [--build build] [--sizes 1000 5000 20000] [--no-linkchecker]
-                        [--full-run] [--compare OTHER_BUILD]
+                        [--full-run] [--compare OTHER_BUILD] [--external [--external-pages N]]
 
 Sites are made by bench/make_site.py under BUILD/bench-sites (kept between runs; the same seed
 gives the same site). Figures: wall time (median of five runs), pages per second, peak memory (maximum
@@ -19,15 +19,25 @@ back). It prints both (best of two), their ratio (target: at most 1.5) and the t
 Both follow the deletion of the previous copy: creating files right after many were deleted is
 much slower on some file systems, so the two must start alike.
 
+With --external it only times the external-link check: a generated site of 5,000 pages (or
+--external-pages) with 2,000 distinct external addresses on 20 servers of its own on 127.0.0.1
+(free ports), each answer delayed 50 ms, 2% of them answered 404. check_html --check-only with
+CheckExternal (no cache: CacheDays=0) runs beside linkchecker --check-extern on the same site;
+it prints both times, their ratio (goal: at least 20), the physical limit (addresses x 50 ms /
+the concurrency check_html allows) and whether both found the broken addresses the generator
+made. No address but 127.0.0.1 is asked.
+
 With --compare OTHER_BUILD it only times this build's check_html beside another build's (for
 example one of an earlier commit), alternating runs on the same sites.
 """
 import argparse
 import csv
+import http.server
 import os
 import shutil
 import subprocess
 import sys
+import threading
 import time
 from urllib.parse import unquote, urlparse
 
@@ -229,6 +239,106 @@ def missing_from_linkchecker(site):
     return seconds, broken, anchors
 
 
+class SlowHandler(http.server.BaseHTTPRequestHandler):
+    """Answers every request after 50 ms: 404 for "/gone...", else 200, without a body."""
+
+    def answer(self):
+        time.sleep(0.05)
+        self.server.requests += 1
+        self.send_response(404 if self.path.startswith("/gone") else 200)
+        self.send_header("Content-Type", "text/plain")
+        self.send_header("Content-Length", "0")
+        self.end_headers()
+
+    do_HEAD = answer
+    do_GET = answer
+
+    def log_message(self, *args):
+        pass
+
+
+def start_servers(count):
+    servers = []
+    for _ in range(count):
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), SlowHandler)
+        server.requests = 0
+        server.daemon_threads = True
+        threading.Thread(target=server.serve_forever, kwargs={"poll_interval": 0.1},
+                         daemon=True).start()
+        servers.append(server)
+    return servers
+
+
+def broken_in_report(site):
+    """The addresses of the external report's broken rows."""
+    report = os.path.join(site, "zq", "html", "check", "zq_ext.html")
+    text = open(report, encoding="latin-1").read().split("<HR>")[0]
+    return {line.split()[1] for line in text.splitlines() if line.startswith("<TD> http")}
+
+
+def broken_from_linkchecker_extern(site, timeout):
+    start = "file://" + os.path.join(site, "zq", "html", "start.html")
+    out = os.path.join(site, "linkchecker-extern.csv")
+    cmd = ["linkchecker", "--check-extern", "--no-status", "--output=csv",
+           f"--timeout={timeout}", "--ignore-url=^(mailto|javascript):", start]
+    begin = time.perf_counter()
+    with open(out, "w") as f:
+        subprocess.run(cmd, stdout=f, stderr=subprocess.DEVNULL)
+    seconds = time.perf_counter() - begin
+    broken = set()
+    with open(out, encoding="utf-8", errors="replace") as f:
+        rows = csv.reader((line for line in f if not line.startswith("#")), delimiter=";")
+        header = next(rows, None)
+        if header is None:
+            return seconds, broken
+        url_col, valid_col = header.index("url"), header.index("valid")
+        for row in rows:
+            if len(row) > max(url_col, valid_col) and row[url_col].startswith("http://127.0.0.1:") \
+                    and row[valid_col] == "False":
+                broken.add(row[url_col])
+    return seconds, broken
+
+
+def external_bench(binary, sites, pages, with_linkchecker, hosts=20, addresses=2000):
+    servers = start_servers(hosts)
+    ports = ",".join(str(s.server_address[1]) for s in servers)
+    site = os.path.join(sites, f"{pages}-external")
+    shutil.rmtree(site, ignore_errors=True)  # the ports differ from run to run
+    subprocess.run([sys.executable, os.path.join(HERE, "make_site.py"), "--pages", str(pages),
+                    "--external-ports", ports, "--external-addresses", str(addresses), site],
+                   check=True)
+    truth = {line.rstrip("\n") for line in open(os.path.join(site, "external_broken.txt"))}
+    connections, per_host = 32, 4
+    command = check_html_command(binary, site) + [
+        "--set", "CheckExternal=1", "--set", "CacheDays=0", "--set", f"Connections={connections}",
+        "--set", f"PerHost={per_host}"]
+    plain, _, _ = run_measured(check_html_command(binary, site))
+    seconds, peak, code = run_measured(command)
+    asked = sum(s.requests for s in servers)
+    cache = os.path.join(site, "zq", "html", "check", "check_html_ext.cache")
+    linked = len(open(cache).readlines())  # the distinct addresses the pages link
+    at_once = min(connections, hosts * per_host)
+    limit = linked * 0.05 / at_once
+    print(f"external links: {pages} pages, {linked} addresses on {hosts} loopback hosts, "
+          f"50 ms an answer")
+    print(f"  check_html: {seconds:.2f} s (link check alone {plain:.2f} s), {asked} requests, "
+          f"peak {peak:.0f} MB, exit {code}; physical limit {limit:.2f} s "
+          f"({linked} x 50 ms / {at_once} at once)")
+    print_difference("check_html", broken_in_report(site), "the generator", truth,
+                     "broken addresses")
+    if with_linkchecker and ensure_linkchecker():
+        before = sum(s.requests for s in servers)
+        lc_seconds, lc_broken = broken_from_linkchecker_extern(site, 15)
+        print(f"  linkchecker --check-extern: {lc_seconds:.1f} s, "
+              f"{sum(s.requests for s in servers) - before} requests; "
+              f"check_html is {lc_seconds / seconds:.0f} times faster (goal: 20)")
+        print_difference("check_html", broken_in_report(site), "linkchecker", lc_broken,
+                          "broken addresses")
+    for server in servers:
+        server.shutdown()
+        server.server_close()
+
+
 def ensure_linkchecker():
     if shutil.which("linkchecker"):
         return True
@@ -257,6 +367,9 @@ def main():
     parser.add_argument("--sizes", type=int, nargs="+", default=[1000, 5000, 20000])
     parser.add_argument("--no-linkchecker", action="store_true")
     parser.add_argument("--full-run", action="store_true")
+    parser.add_argument("--external", action="store_true",
+                        help="only the external-link check beside linkchecker --check-extern")
+    parser.add_argument("--external-pages", type=int, default=5000)
     parser.add_argument("--compare", metavar="OTHER_BUILD",
                         help="only time this build's check_html beside the other build's")
     args = parser.parse_args()
@@ -265,6 +378,9 @@ def main():
     sites = os.path.join(args.build, "bench-sites")
     if args.compare:
         compare_builds(args.build, os.path.abspath(args.compare), sites, args.sizes)
+        return
+    if args.external:
+        external_bench(binary, sites, args.external_pages, not args.no_linkchecker)
         return
     times, anchor_times = {}, {}
     print(f"{'pages':>7} {'seconds':>8} {'pages/s':>9} {'peak MB':>8}   with anchors: "

@@ -6,11 +6,12 @@
 namespace check_html {
 namespace {
 
-constexpr std::array<std::string_view, 18> kSettableKeys = {
+constexpr std::array<std::string_view, 24> kSettableKeys = {
     "Set_to_English", "tex_html",  "for_mathjax",      "xxx_mathjax",  "BakClear",
     "Look_For_SubPath", "Clear_Anc", "BindBack",        "BindNoBack",   "GiF2PNGItem",
     "ChlargeImageItem", "DoNice_Item", "DoSpecialItem", "Old_Days",     "SpecialDir",
-    "Converter",        "CheckAnchors", "SiteRoot"};
+    "Converter",        "CheckAnchors", "SiteRoot",     "CheckExternal", "Connections",
+    "PerHost",          "Timeout",      "UserAgent",    "CacheDays"};
 
 // Options that take a value, and where the value goes.
 std::optional<std::string>* ValueSlot(BatchOptions& o, std::string_view name) {
@@ -100,8 +101,10 @@ const char* UsageText() {
          "  --set KEY=VALUE       option flag (Set_to_English, tex_html, for_mathjax, xxx_mathjax,\n"
          "                        BakClear, Look_For_SubPath, Clear_Anc, BindBack, BindNoBack,\n"
          "                        GiF2PNGItem, ChlargeImageItem, DoNice_Item, DoSpecialItem: 0/1;\n"
-         "                        CheckAnchors: 0/1; Old_Days: days; SpecialDir, SiteRoot:\n"
-         "                        folder; Converter: program)\n"
+         "                        CheckAnchors, CheckExternal: 0/1; Old_Days: days; SpecialDir,\n"
+         "                        SiteRoot: folder; Converter: program; external links:\n"
+         "                        Connections, PerHost (requests at once), Timeout (seconds),\n"
+         "                        UserAgent (text), CacheDays (days))\n"
          "  --today DD.MM.YY      date from which anchor ages are counted (default: today)\n"
          "  --settings-dir DIR    folder of the settings files (default: current folder)\n"
          "  --save-settings       write check_html_new.ini at the end\n"
@@ -111,7 +114,7 @@ const char* UsageText() {
          "  --timings             at the end, the seconds each pass took (on standard error)\n"
          "  --json FILE           the link check's findings as one JSON document\n"
          "  --fail-on-broken      exit 3 when the run found a missing page, picture, anchor\n"
-         "                        (CheckAnchors) or external link\n"
+         "                        (CheckAnchors) or broken external link (CheckExternal)\n"
          "  --serve               after the run, serve the page lists on the pipe html_2_pdf\n"
          "                        until stopped (SIGINT or SIGTERM; on Windows Ctrl+C,\n"
          "                        Ctrl+Break or closing the console)\n"

@@ -32,6 +32,15 @@ std::atomic<bool>* FlagNamed(Options& options, const std::string& key) {
   if (key == "DoNice_Item") return &options.DoNice_Item;
   if (key == "DoSpecialItem") return &options.DoSpecialItem;
   if (key == "CheckAnchors") return &options.CheckAnchors;
+  if (key == "CheckExternal") return &options.CheckExternal;
+  return nullptr;
+}
+
+int32_t* ExternalNumberNamed(ExternalSettings& external, const std::string& key) {
+  if (key == "Connections") return &external.Connections;
+  if (key == "PerHost") return &external.PerHost;
+  if (key == "Timeout") return &external.Timeout;
+  if (key == "CacheDays") return &external.CacheDays;
   return nullptr;
 }
 
@@ -49,9 +58,18 @@ std::string ApplySet(const std::string& key, const std::string& value, Settings&
     options.SiteRoot = value.empty() ? value : AbsolutePath(value);
     return "";
   }
+  if (key == "UserAgent") {
+    options.External.UserAgent = value;
+    return "";
+  }
   const std::optional<int32_t> number = WholeNumber(value);
   if (!number) return "--set " + key + " takes a whole number, not: " + value;
-  if (key == "Old_Days") {
+  if (int32_t* limit = ExternalNumberNamed(options.External, key)) {
+    // A limit of no requests or no seconds would check nothing; CacheDays=0 asks everything.
+    const int32_t least = key == "CacheDays" ? 0 : 1;
+    if (*number < least) return "--set " + key + " takes a number of at least " + std::to_string(least);
+    *limit = *number;
+  } else if (key == "Old_Days") {
     options.Old_Days = *number;
   } else if (key == "BindBack") {
     settings.BindBack = *number != 0;

@@ -13,6 +13,17 @@
 namespace check_html {
 
 inline constexpr int32_t kDefaultOldDays = 1000;
+inline constexpr const char* kProgramVersion = "1.0";
+
+// The settings of the external-link check ([External] in the settings file). They change only
+// while no run is active.
+struct ExternalSettings {
+  int32_t Connections = 32;  // requests open at once in all
+  int32_t PerHost = 4;       // requests open at once to one host (scheme, name and port)
+  int32_t Timeout = 15;      // seconds per request
+  std::string UserAgent = std::string("check_html/") + kProgramVersion;
+  int32_t CacheDays = 1;     // a result younger than this is not asked again (broken ones are)
+};
 
 struct Options {
   // Initial values are those before the settings are read; reading the settings applies the
@@ -31,6 +42,7 @@ struct Options {
   std::atomic<bool> DoSpecialItem{false};     // special copy at the end of a run
   // Beyond the described run, off by default so that a run without them writes the same:
   std::atomic<bool> CheckAnchors{false};  // report links to anchors that their pages lack
+  std::atomic<bool> CheckExternal{false};  // ask other sites whether the links to them work
 
   // Derived when the settings are read: PNG button pictures unless tex_html was on. Later
   // changes of tex_html do not change it.
@@ -46,6 +58,7 @@ struct Options {
   // The folder a link beginning with "/" refers to, as a web server serves it; empty: such a
   // link counts as relative to its page's folder.
   std::string SiteRoot;
+  ExternalSettings External;  // how the external links are checked
 };
 
 }  // namespace check_html

@@ -64,7 +64,7 @@ class RunContext {
   std::string ProgramDir;       // folder of the settings file, lower case
   std::string StartFile;        // full path of the start page, backslash form
   std::string CheckFile, AbkFile, TranslFile, NameFile, IndexFile, BadFile, DumFile, NewFile;
-  std::string AnchorFile;
+  std::string AnchorFile, ExtFile;
   bool BindBack = false;    // build the chapter contents pages first
   bool BindNoBack = false;  // bind the section pages by "go to" lines
   // A link check that changes nothing: only the crawl and the cross-check, failure and

@@ -17,6 +17,7 @@
 #include "rewrite/rewrite_all_pages.h"
 #include "shell/start_file.h"
 #include "site/anchor_check.h"
+#include "site/external_report.h"
 #include "site/json_findings.h"
 #include "site/link_findings.h"
 #include "site/link_check_reports.h"
@@ -135,6 +136,10 @@ void THTML_Thread::RunAddedChecks() {
     RunPass("WriteMissingAnchors",
             [this] { WriteMissingAnchors(context_.ReportPath(context_.AnchorFile)); });
   }
+  if (context_.Opts.CheckExternal) {
+    RunPass("CheckExternalLinks",
+            [this] { CheckExternalLinks(context_.ReportPath(context_.ExtFile)); });
+  }
   if (!context_.JsonFile.empty()) {
     RunPass("WriteJsonFindings", [this] { WriteJsonFindings(context_.JsonFile); });
   }
@@ -217,6 +222,9 @@ void THTML_Thread::WriteUnreferenced(const std::string& path) {
 }
 void THTML_Thread::WriteMissingAnchors(const std::string& path) {
   check_html::WriteMissingAnchors(context_, path);
+}
+void THTML_Thread::CheckExternalLinks(const std::string& path) {
+  check_html::CheckExternalLinks(context_, path);
 }
 void THTML_Thread::WriteJsonFindings(const std::string& path) {
   check_html::WriteJsonFindings(context_, path);

@@ -66,7 +66,7 @@ class THTML_Thread {
   const std::vector<PassTime>& PassTimes() const { return pass_times_; }
 
   // How many broken things the run's link check found: missing pages and pictures, and with
-  // their checks, missing anchors. Read it after Wait().
+  // their checks, missing anchors and broken external links. Read it after Wait().
   int BrokenCount() const { return broken_count_; }
 
  protected:
@@ -86,6 +86,7 @@ class THTML_Thread {
   virtual void WriteFailures(const std::string& path);
   virtual void WriteUnreferenced(const std::string& path);
   virtual void WriteMissingAnchors(const std::string& path);
+  virtual void CheckExternalLinks(const std::string& path);
   virtual void WriteJsonFindings(const std::string& path);
   virtual void WriteLatexIndex();
   virtual void WriteRefList(const std::string& path);

@@ -11,6 +11,7 @@ namespace {
 
 constexpr const char* kFileInfo = "FileInfo";
 constexpr const char* kOptions = "Options";
+constexpr const char* kExternal = "External";
 
 void ReadOption(const IniFile& ini, const char* key, std::atomic<bool>& flag, bool missing) {
   flag = ini.ReadBool(kOptions, key, missing);
@@ -36,6 +37,13 @@ void ReadIniSettings(const IniFile& ini, Settings& settings, Options& options) {
   ReadOption(ini, "xxx_mathjax", options.xxx_mathjax, options.xxx_mathjax);
   ReadOption(ini, "Clear_Anc", options.Clear_Anc, options.Clear_Anc);
   ReadOption(ini, "CheckAnchors", options.CheckAnchors, options.CheckAnchors);
+  ReadOption(ini, "CheckExternal", options.CheckExternal, options.CheckExternal);
+  ExternalSettings& external = options.External;
+  external.Connections = ini.ReadInteger(kExternal, "Connections", external.Connections);
+  external.PerHost = ini.ReadInteger(kExternal, "PerHost", external.PerHost);
+  external.Timeout = ini.ReadInteger(kExternal, "Timeout", external.Timeout);
+  external.UserAgent = ini.ReadString(kExternal, "UserAgent", external.UserAgent);
+  external.CacheDays = ini.ReadInteger(kExternal, "CacheDays", external.CacheDays);
   settings.BindBack = ini.ReadBool(kOptions, "Bind_Back", settings.BindBack);
   settings.BindNoBack = ini.ReadBool(kOptions, "Bind_NoBack", settings.BindNoBack);
 }
@@ -121,6 +129,12 @@ FileStatus WriteSettings(FileSystem& files, const Settings& settings, const Opti
   ini.WriteBool(kOptions, "Look_For_SubPath", options.Look_For_SubPath);
   ini.WriteBool(kOptions, "Clear_Anc", options.Clear_Anc);
   ini.WriteBool(kOptions, "CheckAnchors", options.CheckAnchors);
+  ini.WriteBool(kOptions, "CheckExternal", options.CheckExternal);
+  ini.WriteInteger(kExternal, "Connections", options.External.Connections);
+  ini.WriteInteger(kExternal, "PerHost", options.External.PerHost);
+  ini.WriteInteger(kExternal, "Timeout", options.External.Timeout);
+  ini.WriteString(kExternal, "UserAgent", options.External.UserAgent);
+  ini.WriteInteger(kExternal, "CacheDays", options.External.CacheDays);
   return ini.Save(files, path);
 }
 

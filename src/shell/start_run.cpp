@@ -36,6 +36,7 @@ void SetReportNames(RunContext& run) {
   run.DumFile = names.DumFile;
   run.NewFile = names.NewFile;
   run.AnchorFile = names.AnchorFile;
+  run.ExtFile = names.ExtFile;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "platform/text_utf8.h"
 #include "run/run_context.h"
 #include "site/anchor_check.h"
+#include "site/external_report.h"
 #include "site/link_findings.h"
 #include "site/link_functions.h"
 #include "site/site_database.h"
@@ -27,6 +28,7 @@ class FindingsDocument {
                         {"pictures", db_.PicCount()}};
     document["missing"] = Missing();
     if (run_.Opts.CheckAnchors) document["missing_anchors"] = MissingAnchors();
+    if (run_.Opts.CheckExternal) document["external"] = External();
     Json unreferenced = Json::array();
     for (const std::string& path : db_.Unreferenced()) unreferenced.push_back(Link(path));
     document["unreferenced"] = std::move(unreferenced);
@@ -71,6 +73,28 @@ class FindingsDocument {
       anchors.push_back(std::move(row));
     }
     return anchors;
+  }
+
+  // The broken and permanently moved addresses, in the report's order.
+  Json External() const {
+    Json rows = Json::array();
+    for (const bool broken : {true, false}) {
+      for (const ExternalFinding& finding : db_.External()) {
+        const ExternalVerdict verdict = finding.result.verdict;
+        if (!finding.asked || (verdict == ExternalVerdict::kBroken) != broken ||
+            verdict == ExternalVerdict::kOk) {
+          continue;
+        }
+        Json row = {{"address", Utf8From1252(finding.address)},
+                    {"verdict", broken ? "broken" : "moved"},
+                    {"status", finding.result.status}};
+        if (broken) row["error"] = Utf8From1252(VerdictText(finding.result));
+        if (!broken) row["new_address"] = Utf8From1252(finding.result.new_address);
+        row["from"] = Pages(finding.from);
+        rows.push_back(std::move(row));
+      }
+    }
+    return rows;
   }
 
   const RunContext& run_;

@@ -6,11 +6,16 @@
 //                 {"kind": "picture", "path": "../styles/x.gif", "from": ["../start.html"]}],
 //     "missing_anchors": [{"page": "../kap1/a.html", "fragment": "top", "nearly": "Top",
 //                          "from": ["../start.html"]}],
+//     "external": [{"address": "http://example.org/gone", "verdict": "broken", "status": 404,
+//                   "error": "404", "from": ["../start.html"]},
+//                  {"address": "http://example.org/old", "verdict": "moved", "status": 200,
+//                   "new_address": "https://example.org/new", "from": ["../start.html"]}],
 //     "unreferenced": ["../kap1/old.html"]
 //   }
 //
 // Paths are written as the reports write them; "missing_anchors" is there only when anchors are
-// checked ("nearly" only for a fragment that differs from an anchor in letter case alone). Text
+// checked ("nearly" only for a fragment that differs from an anchor in letter case alone),
+// "external" only when external links are checked (broken ones first, then permanent redirects). Text
 // is UTF-8, the pages' 8-bit names read as Windows-1252.
 #pragma once
 

@@ -3,6 +3,7 @@
 #include "platform/case_map.h"
 #include "run/run_context.h"
 #include "site/anchor_check.h"
+#include "site/external_result.h"
 #include "site/link_functions.h"
 #include "site/site_database.h"
 
@@ -38,6 +39,9 @@ int CountBroken(const RunContext& run) {
   const SiteDatabase& db = *run.Database;
   std::size_t broken = MissingLinks(db, run.SaveDir).size() + MissingPictures(db, run.SaveDir).size();
   if (run.Opts.CheckAnchors) broken += FindMissingAnchors(db).size();
+  for (const ExternalFinding& finding : db.External()) {
+    if (finding.asked && finding.result.verdict == ExternalVerdict::kBroken) ++broken;
+  }
   return static_cast<int>(broken);
 }
 

@@ -21,7 +21,7 @@ std::vector<int32_t> MissingLinks(const SiteDatabase& db, std::string_view save_
 std::vector<int32_t> MissingPictures(const SiteDatabase& db, std::string_view save_dir);
 
 // How many broken things the run's site database holds: missing links and pictures and, when
-// anchors are checked, missing anchors.
+// anchors are checked, missing anchors; when external links were checked, broken ones.
 int CountBroken(const RunContext& run);
 
 }  // namespace check_html

@@ -17,6 +17,7 @@
 
 #include "site/anchor_pool.h"
 #include "site/anchor_table.h"
+#include "site/external_result.h"
 #include "site/item_chain.h"
 #include "site/path_index.h"
 
@@ -111,6 +112,10 @@ class SiteDatabase {
   AnchorTable& Anchors() { return anchors_table_; }
   const AnchorTable& Anchors() const { return anchors_table_; }
 
+  // The external addresses and what their check found; filled when external links are checked.
+  std::vector<ExternalFinding>& External() { return external_; }
+  const std::vector<ExternalFinding>& External() const { return external_; }
+
  private:
   struct TextHash {
     using is_transparent = void;
@@ -146,6 +151,7 @@ class SiteDatabase {
   int32_t scanned_count_ = 0;
   std::vector<std::string> unreferenced_;
   AnchorTable anchors_table_;
+  std::vector<ExternalFinding> external_;
   AnchorPool anchors_;  // the LinkedFrom anchors, cut to the 63 characters a node holds
 };
 

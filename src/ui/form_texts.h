@@ -22,6 +22,7 @@ inline constexpr const char* kNameLabelText = "Name of Name-File:";
 inline constexpr const char* kTransLabelText = "Name of Transl-File:";
 inline constexpr const char* kNewLabelText = "Name of New-File:";
 inline constexpr const char* kAnchorLabelText = "Name of \"Anchor\"-File:";
+inline constexpr const char* kExtLabelText = "Name of \"External\"-File:";
 inline constexpr const char* kReportsButtonText = "Reports";
 inline constexpr const char* kExitQuestion = "Exit running Check?";
 inline constexpr const char* kStopQuestion = "Stop running Check?";
@@ -37,6 +38,7 @@ inline constexpr const char* kLargeImageItemText = "Change large Images";
 inline constexpr const char* kDoNiceItemText = "&Do Nice View";
 inline constexpr const char* kDoSpecialItemText = "Do_Special";
 inline constexpr const char* kCheckAnchorsItemText = "Check Anchors";
+inline constexpr const char* kCheckExternalItemText = "Check External Links";
 
 // Log window.
 inline constexpr const char* kLogCaption = "Cummunication";

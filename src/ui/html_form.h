@@ -73,6 +73,8 @@ class THTMLForm : public QWidget {
          *Abkhtm = nullptr, *Namehtm = nullptr, *Transhtm = nullptr, *Newhtm = nullptr;
   QLabel* AnchorLabel = nullptr;  // the anchor check's report (Check Anchors)
   QLabel* Anchorhtm = nullptr;
+  QLabel* ExtLabel = nullptr;  // the external-link check's report (Check External Links)
+  QLabel* Exthtm = nullptr;
   QLabel* ProjectnameLabel = nullptr;
   QLineEdit* ProjectNameEdit = nullptr;
   QLineEdit* ActualStateEdit = nullptr;

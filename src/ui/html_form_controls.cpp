@@ -136,16 +136,17 @@ QLayout* THTMLForm::CreateOptions() {
 // The report names, each a name label with the label that shows the file name: the eight of
 // every run, then the reports of the added checks.
 QLayout* THTMLForm::CreateFileNames() {
-  constexpr int kRows = 9;
+  constexpr int kRows = 10;
   const std::array<std::pair<QLabel**, const char*>, kRows> names = {{
       {&CheckLabel, kCheckLabelText}, {&BadLabel, kBadLabelText},
       {&DumLabel, kDumLabelText},     {&IndexLabel, kIndexLabelText},
       {&AbkLabel, kAbkLabelText},     {&NameLabel, kNameLabelText},
       {&TransLabel, kTransLabelText}, {&NewLabel, kNewLabelText},
-      {&AnchorLabel, kAnchorLabelText},
+      {&AnchorLabel, kAnchorLabelText}, {&ExtLabel, kExtLabelText},
   }};
   const std::array<QLabel**, kRows> files = {&checkhtm, &badhtm,   &dumhtm, &Indexhtm, &Abkhtm,
-                                             &Namehtm,  &Transhtm, &Newhtm, &Anchorhtm};
+                                             &Namehtm,  &Transhtm, &Newhtm, &Anchorhtm,
+                                             &Exthtm};
   auto* grid = new QGridLayout;
   for (int row = 0; row < kRows; ++row) {
     auto [name_label, text] = names[static_cast<size_t>(row)];
@@ -163,7 +164,7 @@ void THTMLForm::CreatePopup() {
   for (const char* text : {kEnglishItemText, kTexHtmlItemText, kMathJaxItemText,
                            kBakClearItemText, kSubPathItemText, kGifItemText,
                            kLargeImageItemText, kDoNiceItemText, kDoSpecialItemText,
-                           kCheckAnchorsItemText}) {
+                           kCheckAnchorsItemText, kCheckExternalItemText}) {
     Check_Popup->addAction(text)->setCheckable(true);
   }
 }

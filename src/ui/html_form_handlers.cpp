@@ -27,11 +27,11 @@ namespace check_html {
 namespace {
 
 // The flags of the items of Check_Popup, in menu order.
-constexpr std::array<std::atomic<bool> Options::*, 10> kMenuFlags = {
+constexpr std::array<std::atomic<bool> Options::*, 11> kMenuFlags = {
     &Options::Set_to_English,   &Options::tex_html,         &Options::for_mathjax,
     &Options::BakClear,         &Options::Look_For_SubPath, &Options::GiF2PNGItem,
     &Options::ChlargeImageItem, &Options::DoNice_Item,      &Options::DoSpecialItem,
-    &Options::CheckAnchors};
+    &Options::CheckAnchors,     &Options::CheckExternal};
 constexpr int kTexHtmlItem = 1;
 
 }  // namespace
@@ -144,6 +144,7 @@ void THTMLForm::PrefixChanged() {
   Transhtm->setText(ToQt(names.TranslFile));
   Newhtm->setText(ToQt(names.NewFile));
   Anchorhtm->setText(ToQt(names.AnchorFile));
+  Exthtm->setText(ToQt(names.ExtFile));
   KeepSettings();
 }
 

@@ -73,6 +73,10 @@ TEST_F(BatchRun, AStartPageWithoutAPageExtensionOrASetValueThatIsNoNumberIsABadC
   } cases[] = {
       {site_.Path() + "/zq/html/notes.txt", "tex_html=1", "must end in .htm or .html"},
       {Start(), "tex_html=yes", "check_html: --set tex_html takes a whole number, not: yes\n"},
+      {Start(), "Connections=0", "--set Connections takes a number of at least 1"},
+      {Start(), "PerHost=0", "--set PerHost takes a number of at least 1"},
+      {Start(), "Timeout=0", "--set Timeout takes a number of at least 1"},
+      {Start(), "CacheDays=-1", "--set CacheDays takes a number of at least 0"},
   };
   for (const auto& c : cases) {
     std::rewind(err_);
@@ -87,11 +91,15 @@ TEST_F(BatchRun, AStartPageWithoutAPageExtensionOrASetValueThatIsNoNumberIsABadC
 TEST_F(BatchRun, OverridesActAsIfTheSettingsFileSaidSoAndAreSavedOnRequest) {
   EXPECT_EQ(Run({"--start", Start(), "--out", Check(), "--settings-dir", Check(), "--prefix",
                  "ab", "--project", "Kurs", "--set", "tex_html=0", "--set", "BindBack=1",
-                 "--set", "Old_Days=30", "--save-settings", "--log", site_.Path() + "/run.log"}),
+                 "--set", "Old_Days=30", "--set", "Connections=1", "--set", "PerHost=1",
+                 "--set", "Timeout=1", "--set", "CacheDays=0", "--set", "UserAgent=a b",
+                 "--save-settings", "--log", site_.Path() + "/run.log"}),
             kExitRunEnded);
   const std::string ini = ReadWhole(Check() + "/check_html_new.ini");
   for (const char* line : {"SavePrefix=ab\r\n", "SaveProjectname=Kurs\r\n", "tex_html=0\r\n",
-                           "Bind_Back=1\r\n", "Old_Days=30\r\n", "StartFile=" }) {
+                           "Bind_Back=1\r\n", "Old_Days=30\r\n", "StartFile=",
+                           "[External]\r\nConnections=1\r\nPerHost=1\r\nTimeout=1\r\n"
+                           "UserAgent=a b\r\nCacheDays=0\r\n"}) {
     EXPECT_NE(ini.find(line), std::string::npos) << line << " in\n" << ini;
   }
   EXPECT_NE(ini.find("start.html"), std::string::npos);

@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "../platform/loopback_http_server.h"
 #include "sample_site_run.h"
 #include "html/path_text.h"
 #include "platform/case_map.h"
@@ -17,6 +18,8 @@ namespace {
 namespace fs = std::filesystem;
 
 using SampleSite = SampleSiteRun;
+
+int LineCount(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
 using BindBackRun = SampleSiteRun;
 using TableRepairRun = SampleSiteRun;
 
@@ -58,6 +61,55 @@ TEST_F(SampleSite, TheAnchorCheckReportsMissingAnchorsAndTheFindingsGoToJson) {
   EXPECT_EQ(findings["unreferenced"][1], "../kap04/backbone/r_.idx");
   // Without the option the exit code stays 0.
   EXPECT_EQ(Run({"--check-only"}), kExitRunEnded);
+}
+
+// The start page's three links to www.example.org point at a loopback server instead: the
+// start of the site answers, one page is gone, one moved for good. The report, with the server's
+// address written back as www.example.org, was checked by hand; the results are kept in the
+// output folder, and a second run asks only the broken address again.
+TEST_F(SampleSite, TheExternalCheckReportsBrokenAndMovedAddressesAndKeepsTheResults) {
+  LoopbackHttpServer server([](const HttpTestRequest& request) {
+    HttpTestReply reply;
+    if (request.path == "/messwerte.html") reply.status = 404;
+    if (request.path == "/alt/formeln.html") {
+      reply.status = 301;
+      reply.headers = {{"Location", "/neu/formeln.html"}};
+    }
+    return reply;
+  });
+  const std::string loopback = server.Url("");
+  const auto replaced = [](std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) {
+      text.replace(at, from.size(), to);
+    }
+    return text;
+  };
+  const fs::path start = Html() / "start.html";
+  const std::string page = replaced(ReadWhole(start), "http://www.example.org", loopback);
+  std::ofstream(start, std::ios::binary) << page;
+  const fs::path json = fs::path(site_.Path()) / "findings.json";
+  const auto report = [&] {
+    return replaced(ReadWhole(Html() / "check/zq_ext.html"), loopback, "http://www.example.org");
+  };
+
+  const std::vector<std::string> check = {"--check-only", "--set", "CheckExternal=1", "--json",
+                                          json.string(), "--fail-on-broken"};
+  ASSERT_EQ(Run(check), kExitFoundBroken);
+  EXPECT_EQ(report(), ReadWhole(kExpected / "zq_ext.html"));
+  EXPECT_EQ(server.Requests(), 4);
+  const nlohmann::json external = nlohmann::json::parse(ReadWhole(json))["external"];
+  EXPECT_EQ(external, nlohmann::json::parse(replaced(
+      R"([{"address": "L/messwerte.html", "verdict": "broken", "status": 404, "error": "404",
+           "from": ["../start.html"]},
+          {"address": "L/alt/formeln.html", "verdict": "moved", "status": 200,
+           "new_address": "L/neu/formeln.html", "from": ["../start.html"]}])",
+      "L/", loopback + "/")));
+
+  ASSERT_EQ(Run(check), kExitFoundBroken);
+  EXPECT_EQ(server.Requests(), 5);  // the broken one only
+  EXPECT_NE(report().find("Gepr&uuml;ft: 3, OK: 1, aus dem Cache: 2"), std::string::npos);
+  EXPECT_EQ(LineCount(ReadWhole(Html() / "check/check_html_ext.cache")), 3);
+  EXPECT_EQ(Run({"--check-only", "--set", "CheckExternal=1"}), kExitRunEnded);
 }
 
 // A hand-written-mode run writes the list pages, checked by hand against the anchors of the

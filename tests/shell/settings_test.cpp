@@ -22,7 +22,12 @@ std::vector<std::string> Items(const Settings& s, const Options& o) {
           flag("SubPath", o.Look_For_SubPath), flag("ClearAnc", o.Clear_Anc),
           flag("Png", o.UsePngButtons), "Old_Days=" + std::to_string(o.Old_Days),
           "Special=" + o.SpecialDir, "Converter=" + o.ConverterPath,
-          flag("Anchors", o.CheckAnchors), "SiteRoot=" + o.SiteRoot};
+          flag("Anchors", o.CheckAnchors), "SiteRoot=" + o.SiteRoot,
+          flag("External", o.CheckExternal),
+          "Limits=" + std::to_string(o.External.Connections) + "/" +
+              std::to_string(o.External.PerHost) + "/" + std::to_string(o.External.Timeout) + "/" +
+              std::to_string(o.External.CacheDays),
+          "Agent=" + o.External.UserAgent};
 }
 
 std::string Join(const std::vector<std::string>& items) {
@@ -35,7 +40,7 @@ const std::string kDefaults =
     "StartDir=/sites/prog StartFile= SaveDir=/sites/prog Prefix=zq Project=zq BindBack=0 "
     "BindNoBack=0 Boxes=0 English=0 tex=1 mathjax=1 xxx=0 BakClear=0 SubPath=1 ClearAnc=0 Png=0 "
     "Old_Days=1000 Special=/sites/prog/special Converter=" + std::string(DefaultConverter()) +
-    " Anchors=0 SiteRoot=";
+    " Anchors=0 SiteRoot= External=0 Limits=32/4/15/1 Agent=check_html/1.0";
 
 // Lines 1 StartDir, 2 StartFile, 3 SaveDir, 4 SavePrefix, 5 BindBack, 6 BindNoBack, 7 BakClear,
 // 9 English, 12 Clear_Anc, 13 Old_Days, 14 SubPath, 18 for_mathjax, 19 project, 21 tex_html.
@@ -119,6 +124,8 @@ TEST_F(SettingsTest, WritesTheKeysAsOneAndZeroKeepsOtherKeysAndReadsThemBack) {
   options.Old_Days = 30;
   options.CheckAnchors = true;
   options.SiteRoot = "/sites/web";
+  options.CheckExternal = true;
+  options.External = ExternalSettings{8, 2, 5, "bot", 0};
   ASSERT_EQ(WriteSettings(files_, settings, options), FileStatus::kOk);
   EXPECT_EQ(*files_.Contents("/Sites/Prog/check_html_new.ini"),
             "[FileInfo]\r\nSpecialDir=/Sp\r\nStartDir=/sites/prog\r\n"
@@ -127,10 +134,13 @@ TEST_F(SettingsTest, WritesTheKeysAsOneAndZeroKeepsOtherKeysAndReadsThemBack) {
                 "\r\nSiteRoot=/sites/web\r\n\r\n"
             "[Options]\r\nBind_Back=1\r\nBind_NoBack=0\r\nSet_to_English=1\r\ntex_html=0\r\n"
             "for_mathjax=1\r\nxxx_mathjax=0\r\nBakClear=1\r\nLook_For_SubPath=1\r\n"
-            "Clear_Anc=0\r\nCheckAnchors=1\r\n");
+            "Clear_Anc=0\r\nCheckAnchors=1\r\nCheckExternal=1\r\n\r\n"
+            "[External]\r\nConnections=8\r\nPerHost=2\r\nTimeout=5\r\nUserAgent=bot\r\n"
+            "CacheDays=0\r\n");
   EXPECT_EQ(ReadChanges(),
             "StartFile=/sites/web/kap1/p.html Project=K\xE4sta BindBack=1 Boxes=1 English=1 "
-            "tex=0 BakClear=1 Png=1 Old_Days=30 Special=/Sp Anchors=1 SiteRoot=/sites/web");
+            "tex=0 BakClear=1 Png=1 Old_Days=30 Special=/Sp Anchors=1 SiteRoot=/sites/web "
+            "External=1 Limits=8/2/5/0 Agent=bot");
 }
 
 }  // namespace

@@ -27,7 +27,8 @@ QStringList Shown(const THTMLForm& form) {
       "project=" + form.ProjectNameEdit->text(),
       "files=" + QStringList({form.checkhtm->text(), form.badhtm->text(), form.dumhtm->text(),
                               form.Indexhtm->text(), form.Abkhtm->text(), form.Namehtm->text(),
-                              form.Transhtm->text(), form.Newhtm->text(), form.Anchorhtm->text()})
+                              form.Transhtm->text(), form.Newhtm->text(), form.Anchorhtm->text(),
+                              form.Exthtm->text()})
                      .join(','),
       "age=" + QString(form.ClearAncor->isChecked() ? "on " : "off ") + form.OldDays->text() +
           (form.OldDays->isHidden() ? " hidden " : " shown ") + form.ActDate->text() +
@@ -50,12 +51,12 @@ QStringList DefaultsShown(const QString& program_dir) {
           "prefix=zq",
           "project=zq",
           "files=zq_check.html,zq_bad.html,zq_dum.html,zq_index.html,zq_abk.html,zq_name.html,"
-          "zq_transl.html,zq_new.html,zq_anchors.html",
+          "zq_transl.html,zq_new.html,zq_anchors.html,zq_ext.html",
           "age=off 1000 hidden days from today (15.02.24) hidden",
           "bind=00 hidden hidden",
           "button=&Start",
           "status=Idle",
-          "menu=0110100000"};
+          "menu=01101000000"};
 }
 
 class HtmlFormSettingsTest : public QObject {
@@ -89,9 +90,9 @@ class HtmlFormSettingsTest : public QObject {
     expected[3] = "project=Kesta - Script";
     expected[4] =
         "files=kz_check.html,kz_bad.html,kz_dum.html,kz_index.html,kz_abk.html,kz_name.html,"
-        "kz_transl.html,kz_new.html,kz_anchors.html";
+        "kz_transl.html,kz_new.html,kz_anchors.html,kz_ext.html";
     expected[5] = "age=off 30 hidden days from today (15.02.24) hidden";
-    expected[9] = "menu=1111100000";
+    expected[9] = "menu=11111000000";
     QCOMPARE(Shown(form), expected);
     QCOMPARE(form.FormSettings().StartDir, site);
     QCOMPARE(form.FormSettings().StartFile, site + "/start.html");
@@ -110,7 +111,10 @@ class HtmlFormSettingsTest : public QObject {
                           "SiteRoot=\r\n\r\n"
                           "[Options]\r\nBind_Back=0\r\nBind_NoBack=0\r\nSet_to_English=0\r\n"
                           "tex_html=1\r\nfor_mathjax=1\r\nxxx_mathjax=0\r\nBakClear=1\r\n"
-                          "Look_For_SubPath=1\r\nClear_Anc=0\r\nCheckAnchors=0\r\n");
+                          "Look_For_SubPath=1\r\nClear_Anc=0\r\nCheckAnchors=0\r\n"
+                          "CheckExternal=0\r\n\r\n"
+                          "[External]\r\nConnections=32\r\nPerHost=4\r\nTimeout=15\r\n"
+                          "UserAgent=check_html/1.0\r\nCacheDays=1\r\n");
   }
 
   void turningTexHtmlOffBringsTheBindBoxesBackCleared() {
@@ -138,10 +142,11 @@ class HtmlFormSettingsTest : public QObject {
     const std::atomic<bool>* flags[] = {&o.Set_to_English, &o.tex_html,         &o.for_mathjax,
                                         &o.BakClear,       &o.Look_For_SubPath, &o.GiF2PNGItem,
                                         &o.ChlargeImageItem, &o.DoNice_Item,    &o.DoSpecialItem,
-                                        &o.CheckAnchors};
+                                        &o.CheckAnchors,   &o.CheckExternal};
     const QList<QAction*> items = form.Check_Popup->actions();
-    QCOMPARE(items.size(), 10);
-    QCOMPARE(items.back()->text(), "Check Anchors");
+    QCOMPARE(items.size(), 11);
+    QCOMPARE(items[9]->text(), "Check Anchors");
+    QCOMPARE(items.back()->text(), "Check External Links");
     for (qsizetype i = 0; i < items.size(); ++i) {
       const bool before = *flags[i];
       items[i]->trigger();
