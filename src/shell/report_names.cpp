@@ -24,6 +24,7 @@ ReportNames MakeReportNames(std::string_view prefix) {
   names.TranslFile = NameOf(prefix, "_transl.html");
   names.NewFile = NameOf(prefix, "_new.html");
   names.AnchorFile = NameOf(prefix, "_anchors.html");
+  names.PreviewFile = NameOf(prefix, "_preview.diff");
   return names;
 }
 

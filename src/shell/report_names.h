@@ -17,6 +17,7 @@ struct ReportNames {
   std::string TranslFile;  // translations list
   std::string NewFile;     // news list
   std::string AnchorFile;  // missing anchors (with CheckAnchors)
+  std::string PreviewFile;  // the diff of a dry run
 
   bool operator==(const ReportNames&) const = default;
 };
