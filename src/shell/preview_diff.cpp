@@ -210,7 +210,8 @@ std::vector<std::string> PreviewSummaryLines(const PreviewSummary& summary,
   return {counts("pages", summary.pages), counts("other files", summary.others),
           "Preview: bytes before " + std::to_string(summary.bytes_before) + ", after " +
               std::to_string(summary.bytes_after),
-          "Preview: diff in " + diff_name};
+          "Preview: diff in " + diff_name +
+              (summary.root.empty() ? "" : ", for patch -p1 in " + summary.root)};
 }
 
 }  // namespace check_html

@@ -34,7 +34,8 @@ struct PreviewSummary {
 PreviewSummary WritePreviewDiff(const OverlayFileSystem& files,
                                 const std::function<void(std::string_view)>& write);
 
-// The log lines of the summary, the last one naming where the diff went.
+// The log lines of the summary, the last one naming where the diff went and the folder that
+// patch applies it in.
 std::vector<std::string> PreviewSummaryLines(const PreviewSummary& summary,
                                              const std::string& diff_name);
 
