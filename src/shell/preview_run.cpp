@@ -41,7 +41,7 @@ void PreviewRun::EndOfRun() {
     const std::string path = run.ReportPath(MakeReportNames(run.SavePrefix).PreviewFile);
     diff_file_ = overlay.Base().NativePath(path).value_or(path);
   }
-  run.ShowStatus("Preview: writing " + diff_file_);
+  run.ShowStatus("Speichere File " + diff_file_);
   OutputFile out(diff_file_);
   if (!out.Opened()) throw FileError(kCannotOpenText, diff_file_);
   summary_ = WritePreviewDiff(overlay, [&out](std::string_view piece) { out.Write(piece); });

@@ -166,6 +166,11 @@ void THTMLForm::CreatePopup() {
                            kCheckAnchorsItemText}) {
     Check_Popup->addAction(text)->setCheckable(true);
   }
+  Check_Popup->addSeparator();
+  PreviewItem = Check_Popup->addAction(kPreviewItemText);
+  PreviewItem->setCheckable(true);
+  ShowPreviewItem = Check_Popup->addAction(kShowPreviewItemText);
+  ShowPreviewItem->setEnabled(false);
 }
 
 void THTMLForm::FixWindowSize() {

@@ -39,7 +39,10 @@ QStringList Shown(const THTMLForm& form) {
       "status=" + form.ActualStateEdit->text(),
   };
   QString marks;
-  for (const QAction* item : form.Check_Popup->actions()) marks += item->isChecked() ? "1" : "0";
+  for (const QAction* item : form.Check_Popup->actions()) {
+    if (item->isSeparator()) break;  // the option items come first
+    marks += item->isChecked() ? "1" : "0";
+  }
   shown << "menu=" + marks;
   return shown;
 }
@@ -140,9 +143,12 @@ class HtmlFormSettingsTest : public QObject {
                                         &o.ChlargeImageItem, &o.DoNice_Item,    &o.DoSpecialItem,
                                         &o.CheckAnchors};
     const QList<QAction*> items = form.Check_Popup->actions();
-    QCOMPARE(items.size(), 10);
-    QCOMPARE(items.back()->text(), "Check Anchors");
-    for (qsizetype i = 0; i < items.size(); ++i) {
+    QCOMPARE(items.size(), 13);
+    QCOMPARE(items[9]->text(), "Check Anchors");
+    QVERIFY(items[10]->isSeparator());
+    QCOMPARE(items[11]->text(), "Preview");
+    QCOMPARE(items[12]->text(), "Show preview");
+    for (qsizetype i = 0; i < 10; ++i) {
       const bool before = *flags[i];
       items[i]->trigger();
       QCOMPARE(items[i]->isChecked(), !before);
