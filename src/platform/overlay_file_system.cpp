@@ -71,6 +71,19 @@ std::optional<std::string> OverlayFileSystem::NameForNew(std::string_view path) 
   return JoinPath(*folder, LeafOf(normal));
 }
 
+// The name the base keeps a file under: Windows leaves letter case to the system, so its
+// NativePath may give the name as asked; the folder's listing has it as stored.
+std::string OverlayFileSystem::StoredBaseName(std::string_view path) const {
+  const std::string normal = NormalPath(base_.NativePath(path).value_or(std::string(path)));
+  const std::string leaf = LeafOf(normal);
+  if (leaf.find_first_of("*?; ") != std::string::npos) return normal;
+  const std::string folder = ParentOf(normal);
+  for (const FolderEntry& entry : base_.ListFolder(folder, leaf)) {
+    if (!entry.is_folder) return JoinPath(folder, entry.name);
+  }
+  return normal;
+}
+
 bool OverlayFileSystem::Writable(const Entry* entry, std::string_view path) const {
   if (entry != nullptr && entry->kind == Entry::Kind::kWritten) return true;
   std::string ignored;
@@ -175,7 +188,7 @@ FileStatus OverlayFileSystem::WriteFile(std::string_view path, std::string_view 
     name = entry->path;
   } else if (entry == nullptr && UntouchedBaseFile(path, key)) {
     if (!Writable(nullptr, path)) return FileStatus::kCannotOpen;
-    name = NormalPath(base_.NativePath(path).value_or(std::string(path)));
+    name = StoredBaseName(path);
     in_base = true;
   } else {
     if (IsFolderLocked(path, key)) return FileStatus::kCannotOpen;
@@ -242,8 +255,7 @@ bool OverlayFileSystem::Copy(std::string_view from, std::string_view to, bool fa
   std::optional<std::string> name;
   if (target_exists) {
     if (fail_if_exists || from_key == to_key || !Writable(target, to)) return false;
-    name = target != nullptr ? target->path
-                             : NormalPath(base_.NativePath(to).value_or(std::string(to)));
+    name = target != nullptr ? target->path : StoredBaseName(to);
   } else {
     name = NameForNew(to);
     if (!name) return false;

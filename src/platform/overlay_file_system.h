@@ -74,6 +74,8 @@ class OverlayFileSystem : public FileSystem {
   std::optional<std::string> FolderName(const std::string& folder) const;
   // The stored name a new file at `path` gets; empty when its folder does not exist.
   std::optional<std::string> NameForNew(std::string_view path) const;
+  // The stored name of a file of the base.
+  std::string StoredBaseName(std::string_view path) const;
   // False when the file the entry (or the untouched base file) stands for is write-protected.
   bool Writable(const Entry* entry, std::string_view path) const;
   // The entry's content moved or copied elsewhere; for an untouched base file, a reference.
