@@ -144,8 +144,9 @@ TEST_P(DryRunModes, ChangeNoFileAndTheirDiffGivesTheTreeOfTheRealRun) {
             std::vector<long long>(std::begin(counts[1]), std::end(counts[1])));
   const std::vector<long long> bytes = Numbers(log, "Preview: bytes before");
   ASSERT_EQ(bytes.size(), 2u);
-  EXPECT_EQ(bytes[1] - bytes[0],
-            static_cast<long long>(TotalBytes(real)) - static_cast<long long>(TotalBytes(old_files)));
+  const long long growth =
+      static_cast<long long>(TotalBytes(real)) - static_cast<long long>(TotalBytes(old_files));
+  EXPECT_EQ(bytes[1] - bytes[0], growth);
 }
 
 std::string ModeName(const testing::TestParamInfo<Mode>& mode) { return mode.param.name; }
@@ -164,33 +165,33 @@ class DryRunErrors : public DryRun, public testing::WithParamInterface<Protected
 
 TEST_P(DryRunErrors, EndItAsTheyEndTheRealRun) {
   const auto [test_name, name, make] = GetParam();
-  {
-    const fs::path file = Html() / name;
-    if (make) {
-      for (const TempFolder* copy : {&site_, &patched_}) copy->Put("zq/html/" + std::string(name), "old");
+  const fs::path file = Html() / name;
+  if (make) {
+    for (const TempFolder* copy : {&site_, &patched_}) {
+      copy->Put("zq/html/" + std::string(name), "old");
     }
-    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    const auto before = WithTimes(site_.Path());
-    ASSERT_EQ(Run({"--set", "tex_html=0", "--dry-run"}), kExitFileError);
-    std::vector<std::string> dry_log = LogLines();
-    auto after = WithTimes(site_.Path());
-    after.erase("zq/html/check/zq_preview.diff");
-    EXPECT_EQ(Differing(after, before), std::vector<std::string>{});
-    ApplyDiff(dry_log);
-
-    std::fclose(out_);
-    out_ = std::tmpfile();
-    ASSERT_EQ(Run({"--set", "tex_html=0"}), kExitFileError);
-    const std::vector<std::string> real_log = LogLines();
-    ASSERT_FALSE(real_log.empty());
-    EXPECT_TRUE(real_log.back().starts_with("!!!")) << real_log.back();
-    EXPECT_NE(real_log.back().find(name), std::string::npos) << real_log.back();
-    std::erase_if(dry_log, [](const std::string& line) { return line.starts_with("Preview: "); });
-    EXPECT_EQ(dry_log, real_log);
-    fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
-    EXPECT_EQ(Differing(Snapshot(patched_.Path()), Snapshot(site_.Path())),
-              std::vector<std::string>{});
   }
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const auto before = WithTimes(site_.Path());
+  ASSERT_EQ(Run({"--set", "tex_html=0", "--dry-run"}), kExitFileError);
+  std::vector<std::string> dry_log = LogLines();
+  auto after = WithTimes(site_.Path());
+  after.erase("zq/html/check/zq_preview.diff");
+  EXPECT_EQ(Differing(after, before), std::vector<std::string>{});
+  ApplyDiff(dry_log);
+
+  std::fclose(out_);
+  out_ = std::tmpfile();
+  ASSERT_EQ(Run({"--set", "tex_html=0"}), kExitFileError);
+  const std::vector<std::string> real_log = LogLines();
+  ASSERT_FALSE(real_log.empty());
+  EXPECT_TRUE(real_log.back().starts_with("!!!")) << real_log.back();
+  EXPECT_NE(real_log.back().find(name), std::string::npos) << real_log.back();
+  std::erase_if(dry_log, [](const std::string& line) { return line.starts_with("Preview: "); });
+  EXPECT_EQ(dry_log, real_log);
+  fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+  EXPECT_EQ(Differing(Snapshot(patched_.Path()), Snapshot(site_.Path())),
+            std::vector<std::string>{});
 }
 
 std::string ProtectedName(const testing::TestParamInfo<Protected>& file) {
