@@ -4,7 +4,8 @@ without and with the anchor check (CheckAnchors), and Debian's linkchecker with 
 on the 5,000-page site, and compares the broken local links and anchors they find.
 
     bench/site_bench.py [--build build] [--sizes 1000 5000 20000] [--no-linkchecker]
-                        [--full-run] [--compare OTHER_BUILD] [--external [--external-pages N]]
+                        [--full-run] [--dry-run] [--compare OTHER_BUILD]
+                        [--external [--external-pages N]]
 
 Sites are made by bench/make_site.py under BUILD/bench-sites (kept between runs; the same seed
 gives the same site). Figures: wall time (median of five runs), pages per second, peak memory (maximum
@@ -26,6 +27,10 @@ CheckExternal (no cache: CacheDays=0) runs beside linkchecker --check-extern on 
 it prints both times, their ratio (goal: at least 20), the physical limit (addresses x 50 ms /
 the concurrency check_html allows) and whether both found the broken addresses the generator
 made. No address but 127.0.0.1 is asked.
+With --dry-run it also times a dry run (--dry-run, its diff written beside the site) beside the
+real run in hand-written mode, each on a fresh copy of the 5,000- and 20,000-page sites: both
+times (best of two), their ratio (target: at most 1.5), both peak memories (target for the dry
+run: below 1 GB on 20,000 pages) and the size of the diff.
 
 With --compare OTHER_BUILD it only times this build's check_html beside another build's (for
 example one of an earlier commit), alternating runs on the same sites.
@@ -168,6 +173,33 @@ def report_full_runs(build, sites):
         print("         " + ", ".join(f"{name} {seconds:.2f}" for name, seconds in passes.items()))
     print(f"whole-run time ratio 20000/5000: {runs[20000] / runs[5000]:.2f} "
           "(linear growth: below 4.6)")
+
+
+def report_dry_runs(build, sites, rounds=2):
+    """The dry run beside the real run, alternating, each on a fresh copy (best of `rounds`)."""
+    binary = os.path.join(build, "check_html")
+    print("dry run beside the real run (hand-written mode, fresh copies, best of two):")
+    print(f"{'pages':>7} {'real s':>8} {'real MB':>8} {'dry s':>8} {'dry MB':>8} "
+          f"{'dry/real':>8} {'diff MB':>8}")
+    for pages in (5000, 20000):
+        site, work = os.path.join(sites, str(pages)), os.path.join(sites, f"{pages}-work")
+        diff = os.path.join(sites, f"{pages}-preview.diff")
+        make_site(site, pages)
+        best = {}
+        for _ in range(rounds):
+            for kind, extra in (("real", []), ("dry", ["--dry-run", "--diff", diff])):
+                fresh_copy(site, work)
+                seconds, peak, code = run_measured(full_run_command(binary, work) + extra)
+                if code != 0:
+                    sys.exit(f"the {kind} run failed on the {pages}-page site")
+                old_seconds, old_peak = best.get(kind, (seconds, peak))
+                best[kind] = (min(seconds, old_seconds), max(peak, old_peak))
+        diff_mb = os.path.getsize(diff) / 1e6
+        os.remove(diff)
+        shutil.rmtree(work, ignore_errors=True)
+        (real, real_mb), (dry, dry_mb) = best["real"], best["dry"]
+        print(f"{pages:>7} {real:>8.2f} {real_mb:>8.1f} {dry:>8.2f} {dry_mb:>8.1f} "
+              f"{dry / real:>8.2f} {diff_mb:>8.1f}")
 
 
 def compare_builds(build, other, sites, sizes):
@@ -370,6 +402,8 @@ def main():
     parser.add_argument("--external", action="store_true",
                         help="only the external-link check beside linkchecker --check-extern")
     parser.add_argument("--external-pages", type=int, default=5000)
+    parser.add_argument("--dry-run", action="store_true",
+                        help="also time a dry run beside the real run")
     parser.add_argument("--compare", metavar="OTHER_BUILD",
                         help="only time this build's check_html beside the other build's")
     args = parser.parse_args()
@@ -421,6 +455,8 @@ def main():
                          anchors, "missing anchors")
     if args.full_run:
         report_full_runs(args.build, sites)
+    if args.dry_run:
+        report_dry_runs(args.build, sites)
 
 
 if __name__ == "__main__":

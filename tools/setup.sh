@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 source tools/packages.sh
 
 install_missing g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev qt6-base-dev \
-  libjemalloc-dev libicu-dev nlohmann-json3-dev libcurl4-openssl-dev imagemagick clang libclang-rt-14-dev
+  libjemalloc-dev libicu-dev nlohmann-json3-dev libcurl4-openssl-dev libdtl-dev imagemagick clang \
+  libclang-rt-14-dev patch
 
 build_dir=$1
 shift

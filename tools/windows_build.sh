@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 source tools/packages.sh
 
 install_missing cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine64 \
-  nlohmann-json3-dev
+  nlohmann-json3-dev libdtl-dev
 
 build_dir=${1:-build-win}
 shift || true

@@ -23,6 +23,7 @@ std::optional<std::string>* ValueSlot(BatchOptions& o, std::string_view name) {
   if (name == "--settings-dir") return &o.settings_dir;
   if (name == "--log") return &o.log_file;
   if (name == "--json") return &o.json_file;
+  if (name == "--diff") return &o.diff_file;
   return nullptr;
 }
 
@@ -36,6 +37,7 @@ bool* FlagSlot(BatchOptions& o, std::string_view name) {
   if (name == "--fail-on-broken") return &o.fail_on_broken;
   if (name == "--serve") return &o.serve;
   if (name == "--fetch-lists") return &o.fetch_lists;
+  if (name == "--dry-run") return &o.dry_run;
   return nullptr;
 }
 
@@ -84,6 +86,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     result.error = "options need --batch";
   } else if (o.serve && o.fetch_lists) {
     result.error = "--serve and --fetch-lists do not go together";
+  } else if (o.dry_run && (o.serve || o.save_settings)) {
+    result.error = "--dry-run changes nothing: it does not go with --serve or --save-settings";
+  } else if (o.diff_file && !o.dry_run) {
+    result.error = "--diff needs --dry-run";
   }
   return result;
 }
@@ -120,6 +126,10 @@ const char* UsageText() {
          "                        Ctrl+Break or closing the console)\n"
          "  --fetch-lists         no run: fetch both page lists from a serving check_html and\n"
          "                        print them\n"
+         "  --dry-run             the whole run, changing nothing: every change it would make\n"
+         "                        is written as a diff for patch -p1, with a summary in the log\n"
+         "  --diff FILE           where the dry run's diff goes (- for standard output;\n"
+         "                        default: PREFIX_preview.diff in the output folder)\n"
          "exit codes: 0 run ended, 1 a file error ended the run (--fetch-lists: no lists came),\n"
          "            2 bad command line or start file, 3 (--fail-on-broken) something broken\n";
 }

@@ -27,6 +27,8 @@ struct BatchOptions {
   bool fail_on_broken = false;  // --fail-on-broken: exit 3 when something broken was found
   bool serve = false;        // --serve: serve the page lists after the run until SIGINT/SIGTERM
   bool fetch_lists = false;  // --fetch-lists: no run; fetch the lists from a server and print them
+  bool dry_run = false;      // --dry-run: change nothing, write what would change as a diff
+  std::optional<std::string> diff_file;  // --diff FILE: where that diff goes ("-": stdout)
 };
 
 struct ParsedCommandLine {

@@ -12,6 +12,7 @@
 #include "platform/disk_file_system.h"
 #include "platform/process_info.h"
 #include "shell/day_number.h"
+#include "shell/preview_run.h"
 #include "shell/settings.h"
 #include "shell/start_file.h"
 #include "shell/start_run.h"
@@ -78,13 +79,22 @@ int RunBatch(const BatchOptions& options, std::FILE* out, std::FILE* err) {
     if (log.file == nullptr) return BadCommandLine(err, "cannot write " + *options.log_file);
   }
   const bool show_progress = !options.quiet && IsTerminal(err);
-  BatchFrontEnd front_end(log.file != nullptr ? log.file : out, show_progress ? err : nullptr);
+  // A diff on standard output keeps it to itself: the log lines then go to standard error.
+  std::FILE* const log_to = log.file != nullptr                             ? log.file
+                            : options.dry_run && options.diff_file == "-" ? err
+                                                                          : out;
+  BatchFrontEnd front_end(log_to, show_progress ? err : nullptr);
   files.SetNameReport([&front_end](const std::string& line) { front_end.LogLine(line); });
 
   MakeHolderRun(*program, front_end, files, settings);
   const std::string json_file = options.json_file ? AbsolutePath(*options.json_file) : "";
-  StartRun(*program, start_page, [&options, &json_file](const RunEnvironment& environment) {
-    auto run = std::make_unique<THTML_Thread>(environment);
+  const std::string diff_file =
+      options.diff_file && *options.diff_file != "-" ? AbsolutePath(*options.diff_file)
+                                                      : options.diff_file.value_or("");
+  StartRun(*program, start_page, [&](const RunEnvironment& environment) {
+    std::unique_ptr<THTML_Thread> run =
+        options.dry_run ? std::make_unique<PreviewRun>(environment, diff_file)
+                        : std::make_unique<THTML_Thread>(environment);
     run->Context().CheckOnly = options.check_only;
     run->Context().JsonFile = json_file;
     return run;
@@ -96,7 +106,7 @@ int RunBatch(const BatchOptions& options, std::FILE* out, std::FILE* err) {
   ReleaseCurrentRun(*program);
 
   front_end.EndProgress();
-  std::fflush(log.file != nullptr ? log.file : out);
+  std::fflush(log_to);
   if (!error.empty()) std::fprintf(err, "check_html: %s\n", error.c_str());
   if (options.timings) {
     for (const THTML_Thread::PassTime& time : pass_times) {
@@ -107,7 +117,7 @@ int RunBatch(const BatchOptions& options, std::FILE* out, std::FILE* err) {
   if (options.save_settings) SaveSettings(files, settings, program->options, start_page, err);
   if (!error.empty()) return kExitFileError;
   if (options.serve) {
-    return ServeUntilSignal(program->lists, front_end, log.file != nullptr ? log.file : out, err);
+    return ServeUntilSignal(program->lists, front_end, log_to, err);
   }
   return options.fail_on_broken && broken > 0 ? kExitFoundBroken : kExitRunEnded;
 }

@@ -43,7 +43,7 @@ std::string WorkFileOf(const std::string& png) {
   return png.substr(0, leaf) + "." + png.substr(leaf);
 }
 
-void ConvertPicture(RunContext& run, const std::string& picture) {
+void ConvertPicture(RunContext& run, const std::string& picture, bool dry_run) {
   if (picture.find(kAnimatedMarker) != std::string::npos) return;
   if (picture.size() < 4) return;
   const std::string extension = LowerCase(picture.substr(picture.size() - 4));
@@ -53,6 +53,10 @@ void ConvertPicture(RunContext& run, const std::string& picture) {
   const std::string png = stem + ".png";
   FileSystem& files = run.Files();
   if (!files.Exists(gif)) return;
+  if (!files.Exists(png) && dry_run) {
+    run.LogLine("Preview: would convert " + gif + " to " + png);
+    return;
+  }
   if (!files.Exists(png)) {
     if (!RunConverter(run, gif, png)) return;
   } else if (!HoldsBytes(files, png)) {
@@ -64,11 +68,11 @@ void ConvertPicture(RunContext& run, const std::string& picture) {
 
 }  // namespace
 
-void ConvertGifs(RunContext& run) {
+void ConvertGifs(RunContext& run, bool dry_run) {
   if (!run.Database) return;
   const SiteDatabase& db = *run.Database;
   for (int32_t j = 1; j <= db.PicCount(); ++j) {
-    ConvertPicture(run, db.Pictures()[static_cast<std::size_t>(j)]);
+    ConvertPicture(run, db.Pictures()[static_cast<std::size_t>(j)], dry_run);
     if (run.Stopped()) break;
   }
 }

@@ -12,8 +12,9 @@ class RunContext;
 // For every picture of the site database named ".gif" or ".png" (animated ones, marked
 // "a_n_i_m_", left alone) whose GIF exists: converts it when its PNG is missing, then deletes
 // the GIF when the PNG exists and is not empty and the GIF is not one of the protected
-// pictures. Stops after the picture at which the stop request came.
-void ConvertGifs(RunContext& run);
+// pictures. Stops after the picture at which the stop request came. A dry run starts no
+// converter: it logs each conversion it would start and keeps that GIF.
+void ConvertGifs(RunContext& run, bool dry_run = false);
 
 // Converts `gif` into `png` (which must not exist) and waits for the converter, looking every
 // 100 ms whether it has ended or the run is to stop (the converter is then killed). The

@@ -8,23 +8,7 @@
 namespace check_html {
 namespace {
 
-// "/" separators, no empty or "." names, ".." applied.
-std::string Normalize(std::string_view path) {
-  PathParts parts = SplitPath(path);
-  std::vector<std::string> names;
-  for (std::string& name : parts.names) {
-    if (name != "..") {
-      names.push_back(std::move(name));
-    } else if (!names.empty()) {
-      names.pop_back();
-    }
-  }
-  std::string result = parts.absolute ? "/" : "";
-  for (const std::string& name : names) result = JoinPath(result, name);
-  return result;
-}
-
-std::string KeyOf(std::string_view path) { return LowerCase(Normalize(path)); }
+std::string KeyOf(std::string_view path) { return LowerCase(NormalPath(path)); }
 
 bool IsRoot(const std::string& normalized) { return normalized.empty() || normalized == "/"; }
 
@@ -56,7 +40,7 @@ bool MemoryFileSystem::FolderExists(const std::string& key) const {
 }
 
 std::optional<std::string> MemoryFileSystem::NameForCreate(std::string_view path) const {
-  std::string normalized = Normalize(path);
+  std::string normalized = NormalPath(path);
   if (IsRoot(normalized)) return std::nullopt;
   std::string parent = ParentOf(normalized);
   std::string parent_key = LowerCase(parent);
@@ -153,7 +137,7 @@ bool MemoryFileSystem::Copy(std::string_view from, std::string_view to, bool fai
 }
 
 bool MemoryFileSystem::MakeFolder(std::string_view path) {
-  std::string normalized = Normalize(path);
+  std::string normalized = NormalPath(path);
   std::string stored = normalized.starts_with('/') ? "/" : "";
   bool created = false;
   for (const std::string& name : SplitPath(normalized).names) {
@@ -188,7 +172,7 @@ std::vector<FolderEntry> MemoryFileSystem::ListFolder(std::string_view folder,
 }
 
 void MemoryFileSystem::AddFile(std::string_view path, std::string_view bytes) {
-  std::string normalized = Normalize(path);
+  std::string normalized = NormalPath(path);
   AddFolder(ParentOf(normalized));
   if (File* file = FindFile(normalized)) {
     file->bytes = bytes;

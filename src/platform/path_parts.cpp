@@ -18,6 +18,21 @@ PathParts SplitPath(std::string_view path) {
   return parts;
 }
 
+std::string NormalPath(std::string_view path) {
+  PathParts parts = SplitPath(path);
+  std::vector<std::string> names;
+  for (std::string& name : parts.names) {
+    if (name != "..") {
+      names.push_back(std::move(name));
+    } else if (!names.empty()) {
+      names.pop_back();
+    }
+  }
+  std::string result = parts.absolute ? "/" : "";
+  for (const std::string& name : names) result = JoinPath(result, name);
+  return result;
+}
+
 std::string JoinPath(std::string_view folder, std::string_view name) {
   std::string result(folder);
   if (!result.empty() && result.back() != '/') result += '/';

@@ -17,6 +17,9 @@ struct PathParts {
 // Splits at "\" and "/".
 PathParts SplitPath(std::string_view path);
 
+// "/" separators, no empty or "." names, ".." applied (a ".." above the start is dropped).
+std::string NormalPath(std::string_view path);
+
 // `folder` + "/" + `name`, with exactly one separator between them. An empty `folder` stands
 // for the current folder and gives `name` alone.
 std::string JoinPath(std::string_view folder, std::string_view name);

@@ -55,6 +55,15 @@ void THTML_Thread::Execute() {
   } catch (...) {
     EndAfterError("Unknown error");
   }
+  try {
+    EndOfRun();
+  } catch (const FileError& error) {
+    EndAfterError(error.what(), error.Path());
+  } catch (const std::exception& error) {
+    EndAfterError(error.what());
+  }
+  IsRunning = false;
+  context_.FrontEnd().SetButtonCaption(kStartCaption);
 }
 
 void THTML_Thread::RunSteps() {
@@ -89,8 +98,6 @@ void THTML_Thread::RunSteps() {
     RunPass("RepairTables", [this] { RepairCleanedPages(); }, true);
   }
   run.ShowStatus(kIdleStatus);
-  IsRunning = false;
-  run.FrontEnd().SetButtonCaption(kStartCaption);
 }
 
 // The passes over the site database, each skipped once the stop request is set. Their order
@@ -181,8 +188,6 @@ void THTML_Thread::EndAfterError(const std::string& text, const std::string& pat
   context_.ShowStatus(text);
   context_.RefList = {};
   ReleaseDatabase();
-  IsRunning = false;
-  context_.FrontEnd().SetButtonCaption(kStartCaption);
 }
 
 void THTML_Thread::BuildChapterContents(const std::string& start_file) {

@@ -46,6 +46,10 @@ class THTML_Thread {
   // The run; called on the worker thread by Start.
   void Execute();
 
+  // What the next run started after this one is handed: the program's file system, options,
+  // page lists and front end (a dry run works on its own file system and lists).
+  virtual RunEnvironment NextRunEnvironment() const { return context_.Environment(); }
+
   // The run's settings and working state. Settings are handed over before Start and not changed
   // while the run is active.
   RunContext& Context() { return context_; }
@@ -94,6 +98,9 @@ class THTML_Thread {
   virtual void UpdatePageLists();
   virtual void CopySpecial();
   virtual void RepairTables(const std::string& page);
+  // After the last pass, or after the error that ended the run, before the run counts as ended;
+  // a file error raised here ends the run as one raised by a pass does. Nothing by default.
+  virtual void EndOfRun() {}
 
  private:
   void RunSteps();

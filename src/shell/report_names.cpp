@@ -25,6 +25,7 @@ ReportNames MakeReportNames(std::string_view prefix) {
   names.NewFile = NameOf(prefix, "_new.html");
   names.AnchorFile = NameOf(prefix, "_anchors.html");
   names.ExtFile = NameOf(prefix, "_ext.html");
+  names.PreviewFile = NameOf(prefix, "_preview.diff");
   return names;
 }
 

@@ -18,6 +18,7 @@ struct ReportNames {
   std::string NewFile;     // news list
   std::string AnchorFile;  // missing anchors (with CheckAnchors)
   std::string ExtFile;     // external links (with CheckExternal)
+  std::string PreviewFile;  // the diff of a dry run
 
   bool operator==(const ReportNames&) const = default;
 };

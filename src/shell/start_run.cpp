@@ -58,7 +58,7 @@ bool StartRun(Program& program, const std::string& start_file, const RunFactory&
   program.options.HomeLink = kHomeLink;
   if (!HasPageExtension(start_file)) return false;
 
-  std::unique_ptr<THTML_Thread> run = MakeRun(make_run, current->Context().Environment());
+  std::unique_ptr<THTML_Thread> run = MakeRun(make_run, current->NextRunEnvironment());
   TakeSettings(current->Context(), run->Context());
   current = std::move(run);
   current->Context().StartFile = start_file;

@@ -39,6 +39,11 @@ inline constexpr const char* kDoNiceItemText = "&Do Nice View";
 inline constexpr const char* kDoSpecialItemText = "Do_Special";
 inline constexpr const char* kCheckAnchorsItemText = "Check Anchors";
 inline constexpr const char* kCheckExternalItemText = "Check External Links";
+// After a separator: a run started while "Preview" is checked is a dry run; "Show preview"
+// opens the diff of the last one.
+inline constexpr const char* kPreviewItemText = "Preview";
+inline constexpr const char* kShowPreviewItemText = "Show preview";
+inline constexpr const char* kPreviewStatusPrefix = "Preview: ";
 
 // Log window.
 inline constexpr const char* kLogCaption = "Cummunication";

@@ -18,6 +18,7 @@
 #include "html/path_text.h"
 #include "platform/case_map.h"
 #include "platform/path_parts.h"
+#include "shell/preview_run.h"
 #include "shell/report_names.h"
 #include "shell/day_number.h"
 #include "ui/communication_form.h"
@@ -61,7 +62,7 @@ THTMLForm::~THTMLForm() {
 void THTMLForm::CreateHolderRun() {
   front_end_ = new QtFrontEnd(
       {.log_line = [this](const std::string& line) { log_window_.AddLine(line); },
-       .status = [this](const std::string& text) { ActualStateEdit->setText(ToQt(text)); },
+       .status = [this](const std::string& text) { ShowStatus(text); },
        .caption = [this](const std::string& caption) { ShowCaption(caption); },
        .progress = [this](int done, int known) { ShowProgress(done, known); }},
       this);
@@ -123,13 +124,44 @@ void THTMLForm::StartbuttonClick() {
   }
   KeepSettings();
   const std::string file = FileListBox1->FileName();
+  const bool preview = PreviewItem->isChecked();
+  RunFactory make_run = setup_.make_run;
+  if (preview) {
+    make_run = [](const RunEnvironment& environment) {
+      return std::make_unique<PreviewRun>(environment, "");
+    };
+  }
   // The run's path rules expect the file list's Windows form: backslashes, lower case.
-  StartRun(program_, SlashToBack(LowerCase(file)), setup_.make_run);
+  if (!StartRun(program_, SlashToBack(LowerCase(file)), make_run)) return;
+  preview_run_ = preview;
+  preview_diff_.clear();
+  ShowPreviewItem->setEnabled(false);
+}
+
+// A dry run's status line says so.
+void THTMLForm::ShowStatus(const std::string& text) {
+  ActualStateEdit->setText(ToQt(preview_run_ ? kPreviewStatusPrefix + text : text));
+}
+
+void THTMLForm::TakePreviewDiff() {
+  const auto* preview = dynamic_cast<const PreviewRun*>(program_.CurrentRun.get());
+  if (!preview_run_ || preview == nullptr || preview->IsRunning) return;
+  const std::string& diff = preview->DiffFile();
+  if (diff.empty() || !files_.Exists(diff)) return;
+  preview_diff_ = diff;
+  ShowPreviewItem->setEnabled(true);
+}
+
+void THTMLForm::OpenPreviewDiff() {
+  if (preview_diff_.empty()) return;
+  if (setup_.open_report) return setup_.open_report(preview_diff_);
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromLocal8Bit(preview_diff_)));
 }
 
 void THTMLForm::ShowCaption(const std::string& caption) {
   Startbutton->setText(ToQt(caption));
   UpdateReportsButton();
+  TakePreviewDiff();
   if (close_after_run_ && !program_.CurrentRun->IsRunning) close();
 }
 

@@ -83,6 +83,10 @@ class THTMLForm : public QWidget {
   // Opens the failure report of the last run in the system's browser; enabled once it exists.
   QPushButton* ReportsButton = nullptr;
   QMenu* Check_Popup = nullptr;  // its items in menu order: Check_Popup->actions()
+  // In Check_Popup after the option items: Start then makes a dry run; its diff is opened by
+  // ShowPreviewItem (enabled once a dry run has written one) in the system's viewer.
+  QAction* PreviewItem = nullptr;
+  QAction* ShowPreviewItem = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -126,6 +130,10 @@ class THTMLForm : public QWidget {
   std::string FailureReportPath() const;
   void UpdateReportsButton();
   void OpenFailureReport();
+  void ShowStatus(const std::string& text);
+  // After a dry run: its diff, and the item that opens it.
+  void TakePreviewDiff();
+  void OpenPreviewDiff();
 
   Program& program_;
   TCummunicationForm& log_window_;
@@ -134,6 +142,8 @@ class THTMLForm : public QWidget {
   Settings settings_;
   QtFrontEnd* front_end_ = nullptr;  // a child object: lives on the window thread
   bool close_after_run_ = false;     // "Exit running Check?" was answered: close at the run's end
+  bool preview_run_ = false;         // the last run started is a dry run
+  std::string preview_diff_;         // the diff the last dry run wrote
 };
 
 }  // namespace check_html

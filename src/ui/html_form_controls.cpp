@@ -167,6 +167,11 @@ void THTMLForm::CreatePopup() {
                            kCheckAnchorsItemText, kCheckExternalItemText}) {
     Check_Popup->addAction(text)->setCheckable(true);
   }
+  Check_Popup->addSeparator();
+  PreviewItem = Check_Popup->addAction(kPreviewItemText);
+  PreviewItem->setCheckable(true);
+  ShowPreviewItem = Check_Popup->addAction(kShowPreviewItemText);
+  ShowPreviewItem->setEnabled(false);
 }
 
 void THTMLForm::FixWindowSize() {

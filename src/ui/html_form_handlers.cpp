@@ -32,7 +32,7 @@ constexpr std::array<std::atomic<bool> Options::*, 11> kMenuFlags = {
     &Options::BakClear,         &Options::Look_For_SubPath, &Options::GiF2PNGItem,
     &Options::ChlargeImageItem, &Options::DoNice_Item,      &Options::DoSpecialItem,
     &Options::CheckAnchors,     &Options::CheckExternal};
-constexpr int kTexHtmlItem = 1;
+constexpr size_t kTexHtmlItem = 1;
 
 }  // namespace
 
@@ -83,7 +83,8 @@ void THTMLForm::ConnectFields() {
 // A menu item's check mark and its flag change together.
 void THTMLForm::ConnectPopup() {
   const QList<QAction*> items = Check_Popup->actions();
-  for (qsizetype i = 0; i < items.size(); ++i) {
+  connect(ShowPreviewItem, &QAction::triggered, this, [this] { OpenPreviewDiff(); });
+  for (size_t i = 0; i < kMenuFlags.size(); ++i) {
     std::atomic<bool>* flag = &(program_.options.*kMenuFlags[static_cast<size_t>(i)]);
     connect(items[i], &QAction::triggered, this, [this, flag, i](bool on) {
       *flag = on;
@@ -96,7 +97,7 @@ void THTMLForm::ConnectPopup() {
 void THTMLForm::ShowFlags() {
   program_.options.DoSpecialItem = false;
   const QList<QAction*> items = Check_Popup->actions();
-  for (qsizetype i = 0; i < items.size(); ++i) {
+  for (size_t i = 0; i < kMenuFlags.size(); ++i) {
     items[i]->setChecked(program_.options.*kMenuFlags[static_cast<size_t>(i)]);
   }
 }

@@ -32,6 +32,12 @@ TEST(BatchOptions, ReadsTheOptionsAndRejectsWhatTheCommandLineDoesNotOffer) {
       {{"--batch", "--set", "TEX_HTML=1"},
        "--set takes KEY=VALUE with one of the option flags, not: TEX_HTML=1"},
       {{"--start", "x.html"}, "options need --batch"},
+      {{"--batch", "--diff", "-"}, "--diff needs --dry-run"},
+      {{"--batch", "--dry-run", "--serve"},
+       "--dry-run changes nothing: it does not go with --serve or --save-settings"},
+      {{"--batch", "--dry-run", "--save-settings"},
+       "--dry-run changes nothing: it does not go with --serve or --save-settings"},
+      {{"--batch", "--dry-run", "--diff", "-"}, ""},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ParseCommandLine(c.args).error, c.error) << c.args.back();

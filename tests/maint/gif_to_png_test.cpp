@@ -120,5 +120,15 @@ TEST_F(GifToPng, AConverterThatCannotBeStartedIsLogged) {
             Lines{"log !!!Converter not started (No such file or directory): " + options.ConverterPath});
 }
 
+// A dry run starts no converter (this one would leave a mark) and logs what it would convert.
+TEST_F(GifToPng, ADryRunListsTheConversionsInsteadOfStartingTheConverter) {
+  Converter("touch \"$1.started\"\n");
+  Picture("i/a.gif", "A");
+  ConvertGifs(run, true);
+  EXPECT_EQ(Files(), (std::map<std::string, std::string>{{"a.gif", "A"}}));
+  EXPECT_EQ(front_end.Events(), Lines{"log Preview: would convert " + Lower("i/a.gif") + " to " +
+                                      Lower("i/a.png")});
+}
+
 }  // namespace
 }  // namespace check_html

@@ -1,5 +1,5 @@
-// The disk and the in-memory file systems must agree: each case runs on both. The file masks
-// they list by are tested first.
+// The disk, the in-memory and the overlay file systems (over the disk and over memory) must
+// agree: each case runs on all of them. The file masks they list by are tested first.
 
 #include <tuple>
 
@@ -7,6 +7,7 @@
 
 #include "platform/disk_file_system.h"
 #include "platform/memory_file_system.h"
+#include "platform/overlay_file_system.h"
 #include "temp_folder.h"
 
 namespace check_html {
@@ -31,14 +32,25 @@ TEST(FileMask, MatchesWindowsWildcardsOnLongNamesIgnoringCase) {
   }
 }
 
-class FileSystemContract : public testing::TestWithParam<bool> {
+enum class Kind { kDisk, kMemory, kOverlayOnDisk, kOverlayOnMemory };
+
+class FileSystemContract : public testing::TestWithParam<Kind> {
  protected:
   FileSystemContract() : root_(OnDisk() ? temp_.Path() : "/site") { memory_.AddFolder(root_); }
 
-  static bool OnDisk() { return GetParam(); }
-  FileSystem& Files() { return OnDisk() ? static_cast<FileSystem&>(disk_) : memory_; }
+  static bool OnDisk() { return GetParam() == Kind::kDisk || GetParam() == Kind::kOverlayOnDisk; }
+  FileSystem& Files() {
+    switch (GetParam()) {
+      case Kind::kDisk: return disk_;
+      case Kind::kMemory: return memory_;
+      case Kind::kOverlayOnDisk: return overlay_on_disk_;
+      case Kind::kOverlayOnMemory: break;
+    }
+    return overlay_on_memory_;
+  }
   std::string At(std::string_view relative) const { return root_ + "/" + std::string(relative); }
 
+  // Set-up goes below the file system under test, an overlay's base included.
   void Put(std::string_view relative, std::string_view bytes) {
     if (OnDisk()) temp_.Put(relative, bytes);
     else memory_.AddFile(At(relative), bytes);
@@ -59,13 +71,19 @@ class FileSystemContract : public testing::TestWithParam<bool> {
   TempFolder temp_;
   DiskFileSystem disk_;
   MemoryFileSystem memory_;
+  OverlayFileSystem overlay_on_disk_{disk_};
+  OverlayFileSystem overlay_on_memory_{memory_};
   std::string root_;
 };
 
-std::string DiskOrMemory(const testing::TestParamInfo<bool>& param) {
-  return param.param ? "Disk" : "Memory";
+std::string KindName(const testing::TestParamInfo<Kind>& param) {
+  const char* names[] = {"Disk", "Memory", "OverlayOnDisk", "OverlayOnMemory"};
+  return names[static_cast<int>(param.param)];
 }
-INSTANTIATE_TEST_SUITE_P(Both, FileSystemContract, testing::Bool(), DiskOrMemory);
+INSTANTIATE_TEST_SUITE_P(All, FileSystemContract,
+                         testing::Values(Kind::kDisk, Kind::kMemory, Kind::kOverlayOnDisk,
+                                         Kind::kOverlayOnMemory),
+                         KindName);
 
 TEST_P(FileSystemContract, ResolvesEachNameIgnoringCaseAndCountsFoldersAsFound) {
   Put("kap1/backbone/x.htm", "x");

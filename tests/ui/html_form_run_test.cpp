@@ -130,6 +130,39 @@ class HtmlFormRunTest : public QObject {
     QVERIFY(fixture.log.isVisible());
   }
 
+  // A run started with "Preview" checked changes nothing, says so on the status line, and
+  // "Show preview" then opens its diff; a run without it is a real run again.
+  void aPreviewChangesNothingAndShowPreviewOpensItsDiff() {
+    FormFixture fixture("site/zq/html/check");
+    fixture.gated_runs = false;
+    const std::filesystem::path site = fixture.folder.Path() + "/site";
+    std::filesystem::copy(CHECK_HTML_SAMPLE_SITE, site, std::filesystem::copy_options::recursive);
+    THTMLForm& form = fixture.Open();
+    form.DirectoryListBox1->SetFolder((site / "zq/html").native());
+    QVERIFY(form.FileListBox1->SelectFile("start.html"));
+    QVERIFY(!form.ShowPreviewItem->isEnabled());
+    form.PreviewItem->setChecked(true);
+    form.Startbutton->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!fixture.Run().IsRunning, kRunTimeoutMs);
+    QTRY_COMPARE(form.Startbutton->text(), "&Start");
+    QCOMPARE(form.ActualStateEdit->text(), "Preview: Idle");
+    QVERIFY(!form.ReportsButton->isEnabled());  // no report was written
+    QVERIFY(!std::filesystem::exists(site / "zq/html/start.bak"));
+    QVERIFY(form.ShowPreviewItem->isEnabled());
+    form.ShowPreviewItem->trigger();
+    const std::string diff = fixture.ProgramDir() + "/zq_preview.diff";
+    QCOMPARE(fixture.opened, std::vector<std::string>{diff});
+    QVERIFY(std::filesystem::file_size(diff) > 0);
+
+    form.PreviewItem->setChecked(false);
+    form.Startbutton->click();
+    QVERIFY(!form.ShowPreviewItem->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!fixture.Run().IsRunning, kRunTimeoutMs);
+    QTRY_COMPARE(form.Startbutton->text(), "&Start");
+    QCOMPARE(form.ActualStateEdit->text(), "Idle");
+    QVERIFY(std::filesystem::exists(site / "zq/html/start.bak"));
+  }
+
   // The window's log of a whole run equals the batch program's log of the same site.
   void aWholeRunOfTheSampleSiteEndsIdleWithItsLinesLogged() {
     FormFixture fixture("site/zq/html/check");

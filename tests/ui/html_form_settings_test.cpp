@@ -40,7 +40,10 @@ QStringList Shown(const THTMLForm& form) {
       "status=" + form.ActualStateEdit->text(),
   };
   QString marks;
-  for (const QAction* item : form.Check_Popup->actions()) marks += item->isChecked() ? "1" : "0";
+  for (const QAction* item : form.Check_Popup->actions()) {
+    if (item->isSeparator()) break;  // the option items come first
+    marks += item->isChecked() ? "1" : "0";
+  }
   shown << "menu=" + marks;
   return shown;
 }
@@ -144,10 +147,13 @@ class HtmlFormSettingsTest : public QObject {
                                         &o.ChlargeImageItem, &o.DoNice_Item,    &o.DoSpecialItem,
                                         &o.CheckAnchors,   &o.CheckExternal};
     const QList<QAction*> items = form.Check_Popup->actions();
-    QCOMPARE(items.size(), 11);
+    QCOMPARE(items.size(), 14);
     QCOMPARE(items[9]->text(), "Check Anchors");
-    QCOMPARE(items.back()->text(), "Check External Links");
-    for (qsizetype i = 0; i < items.size(); ++i) {
+    QCOMPARE(items[10]->text(), "Check External Links");
+    QVERIFY(items[11]->isSeparator());
+    QCOMPARE(items[12]->text(), "Preview");
+    QCOMPARE(items[13]->text(), "Show preview");
+    for (qsizetype i = 0; i < 11; ++i) {
       const bool before = *flags[i];
       items[i]->trigger();
       QCOMPARE(items[i]->isChecked(), !before);
