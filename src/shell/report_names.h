@@ -16,8 +16,8 @@ struct ReportNames {
   std::string NameFile;    // names list
   std::string TranslFile;  // translations list
   std::string NewFile;     // news list
-  std::string AnchorFile;  // missing anchors (with CheckAnchors)
-  std::string ExtFile;     // external links (with CheckExternal)
+  std::string AnchorFile;   // missing anchors (with CheckAnchors)
+  std::string ExtFile;      // external links (with CheckExternal)
   std::string PreviewFile;  // the diff of a dry run
 
   bool operator==(const ReportNames&) const = default;
