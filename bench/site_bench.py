@@ -4,7 +4,7 @@ without and with the anchor check (CheckAnchors), and Debian's linkchecker with 
 on the 5,000-page site, and compares the broken local links and anchors they find.
 
     bench/site_bench.py [--build build] [--sizes 1000 5000 20000] [--no-linkchecker]
-                        [--full-run] [--dry-run] [--compare OTHER_BUILD]
+                        [--full-run] [--dry-run] [--compare OTHER_BUILD] [--capitals]
                         [--external [--external-pages N]]
 
 Sites are made by bench/make_site.py under BUILD/bench-sites (kept between runs; the same seed
@@ -27,6 +27,7 @@ CheckExternal (no cache: CacheDays=0) runs beside linkchecker --check-extern on 
 it prints both times, their ratio (goal: at least 20), the physical limit (addresses x 50 ms /
 the concurrency check_html allows) and whether both found the broken addresses the generator
 made. No address but 127.0.0.1 is asked.
+
 With --dry-run it also times a dry run (--dry-run, its diff written beside the site) beside the
 real run in hand-written mode, each on a fresh copy of the 5,000- and 20,000-page sites: both
 times (best of two), their ratio (target: at most 1.5), both peak memories (target for the dry
@@ -34,10 +35,19 @@ run: below 1 GB on 20,000 pages) and the size of the diff.
 
 With --compare OTHER_BUILD it only times this build's check_html beside another build's (for
 example one of an earlier commit), alternating runs on the same sites.
+
+With --capitals it only times the same site in two places side by side: under a folder whose path
+is all lower case and under one with capitals (Anna/Sites, as in /home/Anna/Sites). The run writes
+every path in lower case, so the second makes the program resolve the letter case of those
+folders. It prints check-only (median of five, alternating) for each of --sizes and a whole run
+in hand-written mode (fresh copies, best of four, alternating) for 5,000 pages, each beside the
+`cat` floor: the time `cat` needs to read every page of the site (median of five). Targets: the
+capitals within 1.1 times the lower-case time, for both.
 """
 import argparse
 import csv
 import http.server
+import hashlib
 import os
 import shutil
 import subprocess
@@ -235,6 +245,100 @@ def compare_builds(build, other, sites, sizes):
               f"{best['this'] / best['other']:>6.2f}")
 
 
+def page_files(site):
+    """Every page of a site, in a fixed order."""
+    found = []
+    for folder, _, names in os.walk(site):
+        found += [os.path.join(folder, n) for n in names if n.endswith((".html", ".htm"))]
+    return sorted(found)
+
+
+def digest_of_pages(site):
+    """One hash of the names and bytes of every page of a site."""
+    digest = hashlib.sha256()
+    for path in page_files(site):
+        digest.update(os.path.relpath(path, site).encode() + b"\0")
+        with open(path, "rb") as page:
+            digest.update(page.read())
+    return digest.hexdigest()
+
+
+def time_cat(files):
+    """Seconds for `cat` to read all `files` (a few thousand names per call)."""
+    start = time.perf_counter()
+    for first in range(0, len(files), 2000):
+        subprocess.run(["cat", *files[first:first + 2000]], stdout=subprocess.DEVNULL, check=True)
+    return time.perf_counter() - start
+
+
+def compare_case(build, sites, sizes):
+    """The same site under an all-lower-case folder and under one with capitals, side by side."""
+    binary = os.path.join(build, "check_html")
+    places = {"lower": os.path.join(sites, "case", "lower", "sites"),
+              "capitals": os.path.join(sites, "case", "Anna", "Sites")}
+    if places["lower"] != places["lower"].lower():
+        print(f"note: {places['lower']} has capitals itself, so the lower-case side resolves "
+              "letter case too")
+    print("the same site under a lower-case folder and under one with capitals "
+          f"({places['capitals']}):")
+    print(f"{'pages':>7} {'lower s':>8} {'capitals s':>10} {'ratio':>6} {'cat floor s':>11} "
+          f"{'lower/cat':>9} {'capitals/cat':>12}   (check-only, median of five)")
+    for pages in sizes:
+        site = os.path.join(sites, str(pages))
+        make_site(site, pages)
+        copies = {}
+        for name, place in places.items():
+            copies[name] = os.path.join(place, str(pages))
+            if not os.path.exists(os.path.join(copies[name], "missing.txt")):
+                shutil.rmtree(copies[name], ignore_errors=True)
+                shutil.copytree(site, copies[name], symlinks=True)
+        files = page_files(copies["lower"])
+        runs = {name: [] for name in copies}
+        cats = []
+        for _ in range(5):  # alternating, so all three see the same load
+            for name, copy in copies.items():
+                seconds, _, code = run_measured(check_html_command(binary, copy))
+                if code != 0:
+                    sys.exit(f"check_html failed on {copy}")
+                runs[name].append(seconds)
+            cats.append(time_cat(files))
+        lower, capitals = (sorted(runs[n])[2] for n in ("lower", "capitals"))
+        cat = sorted(cats)[2]
+        print(f"{pages:>7} {lower:>8.3f} {capitals:>10.3f} {capitals / lower:>6.2f} {cat:>11.3f} "
+              f"{lower / cat:>9.2f} {capitals / cat:>12.2f}")
+        reports = [open(os.path.join(copy, "zq", "html", "check", "zq_bad.html"), "rb").read()
+                   for copy in copies.values()]
+        print(f"{'':>7} failure reports {'identical' if reports[0] == reports[1] else 'DIFFER'}")
+
+    pages = 5000
+    site = os.path.join(sites, str(pages))
+    make_site(site, pages)
+    print(f"{'pages':>7} {'lower s':>8} {'capitals s':>10} {'ratio':>6} {'cat floor s':>11} "
+          f"{'lower/cat':>9} {'capitals/cat':>12}   (whole run, fresh copies, best of four)")
+    best, cats, outputs = {}, [], {}
+    for round_number in range(4):  # each goes first in every other round
+        order = list(places.items())
+        for name, place in order if round_number % 2 == 0 else reversed(order):
+            work = os.path.join(place, f"{pages}-work")
+            fresh_copy(site, work)
+            if not cats:
+                files = page_files(work)
+                cats = [time_cat(files) for _ in range(5)]
+            start = time.perf_counter()
+            subprocess.run(full_run_command(binary, work), stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL, check=True)
+            seconds = time.perf_counter() - start
+            best[name] = min(best.get(name, seconds), seconds)
+            outputs[name] = digest_of_pages(work)
+            shutil.rmtree(work, ignore_errors=True)
+    cat = sorted(cats)[2]
+    lower, capitals = best["lower"], best["capitals"]
+    print(f"{pages:>7} {lower:>8.2f} {capitals:>10.2f} {capitals / lower:>6.2f} {cat:>11.3f} "
+          f"{lower / cat:>9.2f} {capitals / cat:>12.2f}")
+    same = outputs["lower"] == outputs["capitals"]
+    print(f"{'':>7} rewritten pages and lists {'identical' if same else 'DIFFER'}")
+
+
 def missing_from_linkchecker(site):
     """Runs linkchecker with its anchor check over the local files; returns (seconds, broken local
     paths, missing anchors as path#name)."""
@@ -406,6 +510,9 @@ def main():
                         help="also time a dry run beside the real run")
     parser.add_argument("--compare", metavar="OTHER_BUILD",
                         help="only time this build's check_html beside the other build's")
+    parser.add_argument("--capitals", action="store_true",
+                        help="only time the same site under a lower-case folder and under one "
+                             "with capitals, beside the cat floor")
     args = parser.parse_args()
     args.build = os.path.abspath(args.build)
     binary = os.path.join(args.build, "check_html")
@@ -415,6 +522,9 @@ def main():
         return
     if args.external:
         external_bench(binary, sites, args.external_pages, not args.no_linkchecker)
+        return
+    if args.capitals:
+        compare_case(args.build, sites, args.sizes)
         return
     times, anchor_times = {}, {}
     print(f"{'pages':>7} {'seconds':>8} {'pages/s':>9} {'peak MB':>8}   with anchors: "

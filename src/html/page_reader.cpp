@@ -21,10 +21,16 @@ constexpr int kPreviewRuns = 10;
 
 }  // namespace
 
-void PageReader::LoadPage(std::string_view path) {
+void PageReader::LoadPage(std::string_view path) { Load(path, path); }
+
+void PageReader::LoadPage(std::string_view path, const FoundFile& found) {
+  Load(path, found.path);
+}
+
+void PageReader::Load(std::string_view path, std::string_view read_from) {
   ClosePage();
   if (files_ == nullptr) throw FileError(kCannotOpenText);
-  switch (files_->ReadFile(path, bytes_, /*need_write=*/true)) {
+  switch (files_->ReadFile(read_from, bytes_, /*need_write=*/true)) {
     case FileStatus::kOk:
       break;
     case FileStatus::kCannotOpen:

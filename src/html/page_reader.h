@@ -21,6 +21,7 @@
 namespace check_html {
 
 class FileSystem;
+struct FoundFile;
 
 class PageReader {
  public:
@@ -32,6 +33,9 @@ class PageReader {
   // write-protected page throws FileError(kCannotOpenText), a failed read FileError(kReadMappingText).
   // A 0-byte page is no error: it reads as empty. Reading never changes the file.
   void LoadPage(std::string_view path);
+  // The same for a page that a look-up (FileSystem::Find) found: it is read from where it was
+  // found, and errors name `path` as LoadPage(path) would.
+  void LoadPage(std::string_view path, const FoundFile& found);
   // Loads `text` as if it were the page file's content (same end rule).
   void LoadText(std::string text);
   // Releases the page; positions are meaningless until the next load.
@@ -98,6 +102,8 @@ class PageReader {
   int ReadMathEntry(char kind, std::string& entry);
 
  private:
+  // Reads the page `path` from `read_from`; errors name `path`.
+  void Load(std::string_view path, std::string_view read_from);
   void SetEnd();
   bool ScanTag(size_t& pos, std::string& text, std::string& tag, bool curly_rule);
   void ScanTagText(size_t& pos, std::string& tag);

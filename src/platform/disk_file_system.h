@@ -14,6 +14,7 @@
 
 namespace check_html {
 
+class DiskResolver;
 class TempFilesAhead;
 
 class DiskFileSystem : public FileSystem {
@@ -24,6 +25,7 @@ class DiskFileSystem : public FileSystem {
   bool IsFolder(std::string_view path) const override;
   std::optional<std::string> NativePath(std::string_view path) const override;
   std::string FileIdentity(std::string_view path) const override;
+  std::optional<FoundFile> Find(std::string_view path) const override;
   FileStatus ReadFile(std::string_view path, std::string& bytes,
                       bool need_write = false) const override;
   FileStatus WriteFile(std::string_view path, std::string_view bytes) override;
@@ -42,6 +44,9 @@ class DiskFileSystem : public FileSystem {
   }
 
  private:
+  // Linux: the letter case resolved by the program, with the folder listings and the known
+  // folders of this file system (none on Windows, which resolves case itself).
+  std::unique_ptr<DiskResolver> resolver_;
   std::unique_ptr<TempFilesAhead> ahead_;
   std::function<void(const std::string&)> name_report_;
 };

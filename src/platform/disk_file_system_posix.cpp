@@ -24,6 +24,15 @@ bool SameFile(const struct stat& a, const struct stat& b) {
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+// A path the system can be given as it is ("\" separates names only for this program).
+bool AsWritten(std::string_view path) {
+  return !path.empty() && path.find('\\') == std::string_view::npos;
+}
+
+std::string IdentityOf(const struct stat& info) {
+  return std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino);
+}
+
 // The folder part of a resolved path, with its trailing "/".
 std::string FolderOf(const std::string& path) {
   return path.substr(0, path.size() - LeafName(path).size());
@@ -41,58 +50,79 @@ void NoteWritten(OwnFolderChange& change, const std::string& target, bool existe
 
 }  // namespace
 
-DiskFileSystem::DiskFileSystem() = default;
+DiskFileSystem::DiskFileSystem() : resolver_(std::make_unique<DiskResolver>()) {}
 DiskFileSystem::~DiskFileSystem() = default;
 
 void DiskFileSystem::ExpectWrites(std::vector<std::string> paths) {
   ahead_.reset();  // its unused temporary files go first
-  if (!paths.empty()) ahead_ = std::make_unique<TempFilesAhead>(std::move(paths));
+  if (!paths.empty()) ahead_ = std::make_unique<TempFilesAhead>(*resolver_, std::move(paths));
 }
 
 bool DiskFileSystem::Exists(std::string_view path) const {
-  return ResolveExisting(path).has_value();
+  return resolver_->ResolveExisting(path).has_value();
 }
 
 bool DiskFileSystem::IsFolder(std::string_view path) const {
-  std::optional<std::string> real = ResolveExisting(path);
+  std::optional<ResolvedPath> real = resolver_->ResolveExisting(path);
   if (!real) return false;
-  std::optional<struct stat> info = StatPath(*real);
-  return info && S_ISDIR(info->st_mode);
+  if (!real->info) real->info = StatPath(real->path);
+  return real->info && S_ISDIR(real->info->st_mode);
 }
 
 std::optional<std::string> DiskFileSystem::NativePath(std::string_view path) const {
-  return ResolveForCreate(path);
+  return resolver_->ResolveForCreate(path);
 }
 
 // The device and inode number, whatever links the path goes through. Almost every page is
-// asked for under the name it was found by: that is tried before resolving letter case.
+// asked for under the name it was found by, or lies in a folder whose letter case is known:
+// those are tried before resolving letter case.
 std::string DiskFileSystem::FileIdentity(std::string_view path) const {
   struct stat info {};
-  bool found = !path.empty() && path.find('\\') == std::string_view::npos &&
-               stat(std::string(path).c_str(), &info) == 0;
+  bool found = AsWritten(path) && stat(std::string(path).c_str(), &info) == 0;
   if (!found) {
-    const std::optional<std::string> native = ResolveExisting(path);
-    found = native && stat(native->c_str(), &info) == 0;
+    const std::optional<std::string> place = resolver_->KnownPlace(path);
+    found = place && stat(place->c_str(), &info) == 0;
+  }
+  if (!found) {
+    const std::optional<ResolvedPath> native = resolver_->ResolveExisting(path);
+    found = native && stat(native->path.c_str(), &info) == 0;
   }
   if (!found) return std::string(path);
-  return std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino);
+  return IdentityOf(info);
+}
+
+// One resolution gives what Exists, IsFolder and FileIdentity would.
+std::optional<FoundFile> DiskFileSystem::Find(std::string_view path) const {
+  std::optional<ResolvedPath> real = resolver_->ResolveExisting(path);
+  if (!real) return std::nullopt;
+  if (!real->info) real->info = StatPath(real->path);
+  FoundFile found;
+  found.identity = real->info ? IdentityOf(*real->info) : std::string(path);
+  found.is_folder = real->info && S_ISDIR(real->info->st_mode);
+  found.path = std::move(real->path);
+  return found;
 }
 
 FileStatus DiskFileSystem::ReadFile(std::string_view path, std::string& bytes,
                                     bool need_write) const {
-  // Almost every file is read under the name it was found by: open that before resolving.
-  if (path.find('\\') == std::string_view::npos && !path.empty()) {
-    bool missing = false;
+  // Almost every file is read under the name it was found by, or lies in a folder whose letter
+  // case is known: those are opened before resolving.
+  bool missing = false;
+  if (AsWritten(path)) {
     FileStatus status = ReadWholeFile(std::string(path), bytes, need_write, &missing);
     if (!missing) return status;
   }
-  std::optional<std::string> real = ResolveExisting(path);
+  if (std::optional<std::string> place = resolver_->KnownPlace(path)) {
+    FileStatus status = ReadWholeFile(*place, bytes, need_write, &missing);
+    if (!missing) return status;
+  }
+  std::optional<ResolvedPath> real = resolver_->ResolveExisting(path);
   if (!real) return FileStatus::kCannotOpen;
-  return ReadWholeFile(*real, bytes, need_write);
+  return ReadWholeFile(real->path, bytes, need_write);
 }
 
 FileStatus DiskFileSystem::WriteFile(std::string_view path, std::string_view bytes) {
-  std::optional<std::string> target = ResolveForCreate(path);
+  std::optional<std::string> target = resolver_->ResolveForCreate(path);
   if (!target) return FileStatus::kCannotOpen;
   FileAttributes attributes;
   std::optional<struct stat> info = StatPath(*target);
@@ -101,24 +131,25 @@ FileStatus DiskFileSystem::WriteFile(std::string_view path, std::string_view byt
     attributes.mode = info->st_mode & 07777;  // a replaced file keeps its permissions
   }
   TempFile temp = ahead_ ? ahead_->Take(path, *target) : TempFile{};
-  OwnFolderChange change(FolderKey(*target));
+  OwnFolderChange change(resolver_->Names(), FolderKey(*target));
   FileStatus status = ReplaceFile(*target, bytes, attributes, std::move(temp));
   if (status == FileStatus::kOk) NoteWritten(change, *target, info.has_value());
   return status;
 }
 
 bool DiskFileSystem::Rename(std::string_view from, std::string_view to) {
-  std::optional<std::string> source = ResolveExisting(from);
-  std::optional<std::string> target = ResolveForCreate(to);
-  if (!source || !target) return false;
+  std::optional<ResolvedPath> found = resolver_->ResolveExisting(from);
+  std::optional<std::string> target = resolver_->ResolveForCreate(to);
+  if (!found || !target) return false;
+  const std::string* source = &found->path;
   if (StatPath(*target)) {
     // The target is the source itself: a change of letter case only, as Windows allows.
     std::string renamed = FolderOf(*target) + SplitPath(to).names.back();
     if (*target != *source || renamed == *source) return false;
     target = std::move(renamed);
   }
-  OwnFolderChange leaving(FolderKey(*source));
-  OwnFolderChange arriving(FolderKey(*target));
+  OwnFolderChange leaving(resolver_->Names(), FolderKey(*source));
+  OwnFolderChange arriving(resolver_->Names(), FolderKey(*target));
   if (rename(source->c_str(), target->c_str()) != 0) return false;
   leaving.Removed(LeafName(*source));
   arriving.Added(LeafName(*target));
@@ -126,20 +157,21 @@ bool DiskFileSystem::Rename(std::string_view from, std::string_view to) {
 }
 
 bool DiskFileSystem::Remove(std::string_view path) {
-  std::optional<std::string> real = ResolveExisting(path);
+  std::optional<ResolvedPath> real = resolver_->ResolveExisting(path);
   if (!real) return false;
-  std::optional<struct stat> info = StatPath(*real);
+  std::optional<struct stat> info = StatPath(real->path);
   if (!info || S_ISDIR(info->st_mode) || IsWriteProtected(*info)) return false;
-  OwnFolderChange change(FolderKey(*real));
-  if (unlink(real->c_str()) != 0) return false;
-  change.Removed(LeafName(*real));
+  OwnFolderChange change(resolver_->Names(), FolderKey(real->path));
+  if (unlink(real->path.c_str()) != 0) return false;
+  change.Removed(LeafName(real->path));
   return true;
 }
 
 bool DiskFileSystem::Copy(std::string_view from, std::string_view to, bool fail_if_exists) {
-  std::optional<std::string> source = ResolveExisting(from);
-  std::optional<std::string> target = ResolveForCreate(to);
-  if (!source || !target) return false;
+  std::optional<ResolvedPath> found = resolver_->ResolveExisting(from);
+  std::optional<std::string> target = resolver_->ResolveForCreate(to);
+  if (!found || !target) return false;
+  const std::string* source = &found->path;
   std::optional<struct stat> source_info = StatPath(*source);
   if (!IsRegular(source_info)) return false;
   std::optional<struct stat> target_info = StatPath(*target);
@@ -152,7 +184,7 @@ bool DiskFileSystem::Copy(std::string_view from, std::string_view to, bool fail_
   std::string bytes;
   if (ReadWholeFile(*source, bytes) != FileStatus::kOk) return false;
   FileAttributes attributes{source_info->st_mode & 07777, source_info->st_mtim};
-  OwnFolderChange change(FolderKey(*target));
+  OwnFolderChange change(resolver_->Names(), FolderKey(*target));
   if (ReplaceFile(*target, bytes, attributes) != FileStatus::kOk) return false;
   NoteWritten(change, *target, target_info.has_value());
   return true;
@@ -160,7 +192,7 @@ bool DiskFileSystem::Copy(std::string_view from, std::string_view to, bool fail_
 
 bool DiskFileSystem::MakeFolder(std::string_view path) {
   PathParts parts = SplitPath(path);
-  ResolvedPrefix prefix = ResolvePrefix(parts);
+  ResolvedPrefix prefix = resolver_->ResolvePrefix(parts);
   std::string current = prefix.path;
   for (size_t i = prefix.resolved; i < parts.names.size(); ++i) {
     current = JoinPath(current, parts.names[i]);
@@ -173,10 +205,10 @@ bool DiskFileSystem::MakeFolder(std::string_view path) {
 std::vector<FolderEntry> DiskFileSystem::ListFolder(std::string_view folder,
                                                     std::string_view mask) const {
   std::vector<FolderEntry> entries;
-  std::optional<std::string> real = ResolveExisting(folder);
+  std::optional<ResolvedPath> real = resolver_->ResolveExisting(folder);
   if (!real) return entries;
   std::error_code error;
-  std::filesystem::directory_iterator it(*real, error);
+  std::filesystem::directory_iterator it(real->path, error);
   for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
     std::string name = it->path().filename().native();
     if (!MatchesMask(name, mask)) continue;

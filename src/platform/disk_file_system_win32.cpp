@@ -12,8 +12,10 @@
 
 namespace check_html {
 
-// Creating files is cheap on Windows: temporary files are not made ahead.
+// Creating files is cheap on Windows: temporary files are not made ahead. Windows finds names in
+// any letter case itself: nothing is resolved here.
 class TempFilesAhead {};
+class DiskResolver {};
 
 namespace {
 
@@ -177,6 +179,13 @@ std::string DiskFileSystem::FileIdentity(std::string_view path) const {
   const unsigned long long index =
       (static_cast<unsigned long long>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
   return std::to_string(info.dwVolumeSerialNumber) + ":" + std::to_string(index);
+}
+
+// Windows reads the path in any letter case: it is handed back as given.
+std::optional<FoundFile> DiskFileSystem::Find(std::string_view path) const {
+  const DWORD attributes = AttributesOf(NativeWidePath(path));
+  if (!Found(attributes)) return std::nullopt;
+  return FoundFile{std::string(path), FileIdentity(path), IsDirectory(attributes)};
 }
 
 FileStatus DiskFileSystem::ReadFile(std::string_view path, std::string& bytes,

@@ -17,6 +17,13 @@ enum class FileStatus {
   kIoError,     // opened, but reading or writing failed
 };
 
+// What one look-up of a path found.
+struct FoundFile {
+  std::string path;      // where to read it: the path with its letter case resolved as needed
+  std::string identity;  // as FileIdentity gives it
+  bool is_folder = false;
+};
+
 struct FolderEntry {
   std::string name;  // the name as stored, without folder
   bool is_folder = false;
@@ -38,6 +45,15 @@ class FileSystem {
   // ever longer paths to the same pages, and each page must still be handled once.
   virtual std::string FileIdentity(std::string_view path) const {
     return NativePath(path).value_or(std::string(path));
+  }
+
+  // Exists, IsFolder and FileIdentity in one look-up, and a path that ReadFile opens without
+  // resolving it again: for a caller that would otherwise ask all of them in turn. Empty when
+  // nothing of this name exists.
+  virtual std::optional<FoundFile> Find(std::string_view path) const {
+    if (!Exists(path)) return std::nullopt;
+    return FoundFile{NativePath(path).value_or(std::string(path)), FileIdentity(path),
+                     IsFolder(path)};
   }
 
   // Reads the whole file into `bytes`. With `need_write` the file must also be writable, as a

@@ -1,36 +1,14 @@
 #include "platform/folder_names.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <ctime>
 #include <filesystem>
-#include <mutex>
 #include <system_error>
-#include <unordered_map>
 
 #include "platform/case_map.h"
 #include "platform/path_parts.h"
 
 namespace check_html {
 namespace {
-
-struct FoldEntry {
-  std::string winner;  // the name that sorts first
-  size_t count = 0;    // how many names share the fold
-};
-
-// File times tick coarsely (up to a second or two on some file systems), so a change by
-// another program in the same tick as the folder's last change leaves the times as they were.
-// A listing made, or a change of our own noted, within that time of the folder's last change is
-// therefore made again at the first lookup after the folder has been quiet for two seconds.
-struct FolderNames {
-  bool listed = false;
-  timespec modified{};
-  timespec changed{};
-  time_t recheck_at = 0;  // 0: nothing to recheck
-  std::unordered_map<std::string, FoldEntry> by_fold;
-};
 
 bool SameTime(const timespec& a, const timespec& b) {
   return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
@@ -46,49 +24,58 @@ bool StatFolder(const std::string& folder, struct stat& info) {
   return stat(folder.empty() ? "." : folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-void TakeTimes(FolderNames& names, const struct stat& info) {
-  names.modified = info.st_mtim;
-  names.changed = info.st_ctim;
+}  // namespace
+
+FolderStamp FolderStamp::Of(const struct stat& info) {
+  FolderStamp stamp;
+  stamp.modified = info.st_mtim;
+  stamp.changed = info.st_ctim;
   const time_t newest = std::max(info.st_mtim.tv_sec, info.st_ctim.tv_sec);
-  names.recheck_at = Now() <= newest + 1 ? newest + 2 : 0;
+  stamp.recheck_at = Now() <= newest + 1 ? newest + 2 : 0;
+  return stamp;
 }
 
-FolderNames ListFolderNames(const std::string& folder, const struct stat& info) {
-  FolderNames names;
-  names.listed = true;
-  TakeTimes(names, info);
+bool FolderStamp::Holds(const struct stat& info) const {
+  return SameTime(modified, info.st_mtim) && SameTime(changed, info.st_ctim) &&
+         (recheck_at == 0 || Now() < recheck_at);
+}
+
+FolderNames::Listing FolderNames::List(const std::string& folder, const struct stat& info) {
+  Listing listing;
+  listing.listed = true;
+  listing.stamp = FolderStamp::Of(info);
   std::error_code error;
   std::filesystem::directory_iterator it(folder.empty() ? "." : folder, error);
   for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
     std::string candidate = it->path().filename().native();
-    FoldEntry& entry = names.by_fold[LowerCase(candidate)];
+    FoldEntry& entry = listing.by_fold[LowerCase(candidate)];
     if (entry.count++ == 0 || SortsBefore(candidate, entry.winner)) {
       entry.winner = std::move(candidate);
     }
   }
-  return names;
+  return listing;
 }
 
-bool IsCurrent(const FolderNames& names, const struct stat& info) {
-  return names.listed && SameTime(names.modified, info.st_mtim) &&
-         SameTime(names.changed, info.st_ctim) &&
-         (names.recheck_at == 0 || Now() < names.recheck_at);
+bool FolderNames::IsCurrent(const Listing& listing, const struct stat& info) {
+  return listing.listed && listing.stamp.Holds(info);
 }
 
-std::mutex cache_mutex;
-std::unordered_map<std::string, FolderNames> cache;
-
-}  // namespace
-
-std::optional<std::string> FindNoCase(const std::string& folder, std::string_view name) {
+NameLookup FolderNames::FindNoCase(const std::string& folder, std::string_view name) {
+  NameLookup lookup;
   struct stat info;
-  if (!StatFolder(folder, info)) return std::nullopt;
-  std::lock_guard lock(cache_mutex);
-  FolderNames& names = cache[folder];
-  if (!IsCurrent(names, info)) names = ListFolderNames(folder, info);
-  auto found = names.by_fold.find(LowerCase(name));
-  if (found == names.by_fold.end()) return std::nullopt;
-  return found->second.winner;
+  if (!StatFolder(folder, info)) return lookup;
+  lookup.folder_exists = true;
+  const std::string fold = LowerCase(name);
+  std::lock_guard lock(mutex_);
+  Listing& listing = listings_[folder];
+  if (!IsCurrent(listing, info)) listing = List(folder, info);
+  lookup.stamp = listing.stamp;
+  auto found = listing.by_fold.find(fold);
+  if (found != listing.by_fold.end()) {
+    lookup.name = found->second.winner;
+    lookup.names_of_fold = found->second.count;
+  }
+  return lookup;
 }
 
 std::string FolderKey(const std::string& resolved_path) {
@@ -98,18 +85,19 @@ std::string FolderKey(const std::string& resolved_path) {
   return resolved_path.substr(0, slash);
 }
 
-OwnFolderChange::OwnFolderChange(std::string folder) : folder_(std::move(folder)) {
+OwnFolderChange::OwnFolderChange(FolderNames& names, std::string folder)
+    : names_(names), folder_(std::move(folder)) {
   struct stat info;
   if (!StatFolder(folder_, info)) return;
-  std::lock_guard lock(cache_mutex);
-  auto found = cache.find(folder_);
-  was_current_ = found != cache.end() && IsCurrent(found->second, info);
+  std::lock_guard lock(names_.mutex_);
+  auto found = names_.listings_.find(folder_);
+  was_current_ = found != names_.listings_.end() && FolderNames::IsCurrent(found->second, info);
 }
 
 void OwnFolderChange::Added(std::string_view name) {
   if (!was_current_) return;
-  std::lock_guard lock(cache_mutex);
-  FoldEntry& entry = cache[folder_].by_fold[LowerCase(name)];
+  std::lock_guard lock(names_.mutex_);
+  FolderNames::FoldEntry& entry = names_.listings_[folder_].by_fold[LowerCase(name)];
   // A second name of the same fold: which one wins is left to a fresh listing.
   if (entry.count++ != 0) lost_track_ = true;
   entry.winner = std::string(name);
@@ -118,8 +106,8 @@ void OwnFolderChange::Added(std::string_view name) {
 
 void OwnFolderChange::Removed(std::string_view name) {
   if (!was_current_) return;
-  std::lock_guard lock(cache_mutex);
-  auto& by_fold = cache[folder_].by_fold;
+  std::lock_guard lock(names_.mutex_);
+  auto& by_fold = names_.listings_[folder_].by_fold;
   auto found = by_fold.find(LowerCase(name));
   if (found == by_fold.end() || found->second.count != 1) {
     lost_track_ = true;
@@ -135,13 +123,13 @@ OwnFolderChange::~OwnFolderChange() {
   if (!changed_) return;
   struct stat info;
   const bool exists = StatFolder(folder_, info);
-  std::lock_guard lock(cache_mutex);
-  FolderNames& names = cache[folder_];
+  std::lock_guard lock(names_.mutex_);
+  FolderNames::Listing& listing = names_.listings_[folder_];
   if (lost_track_ || !exists) {
-    names.listed = false;
+    listing.listed = false;
     return;
   }
-  TakeTimes(names, info);
+  listing.stamp = FolderStamp::Of(info);
 }
 
 }  // namespace check_html

@@ -19,10 +19,13 @@
 
 namespace check_html {
 
+class DiskResolver;
+
 class TempFilesAhead {
  public:
-  // `targets` as they will be given to Take, in the order they will be written.
-  explicit TempFilesAhead(std::vector<std::string> targets);
+  // `targets` as they will be given to Take, in the order they will be written; they are
+  // resolved with `resolver`, which must outlive this object.
+  TempFilesAhead(DiskResolver& resolver, std::vector<std::string> targets);
   // Stops the helper and removes the temporary files nobody took.
   ~TempFilesAhead();
   TempFilesAhead(const TempFilesAhead&) = delete;
@@ -38,6 +41,7 @@ class TempFilesAhead {
 
   void MakeAhead(std::stop_token stop);
 
+  DiskResolver& resolver_;
   std::vector<std::string> targets_;
   std::unordered_map<std::string_view, size_t> position_;  // target -> its first index
   std::mutex mutex_;

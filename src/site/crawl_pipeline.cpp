@@ -45,6 +45,12 @@ bool FoundOnDisk(const VisitRules& rules, const std::string& path) {
   return !IsExternalReference(path) && rules.files->Exists(path);
 }
 
+// One look-up of a link target: what exists, where it lies and which file it is.
+std::optional<FoundFile> FindOnDisk(const VisitRules& rules, const std::string& path) {
+  if (IsExternalReference(path)) return std::nullopt;
+  return rules.files->Find(path);
+}
+
 }  // namespace
 
 // External references are recorded as link targets but never looked up on disk: on Windows
@@ -70,9 +76,11 @@ bool KnownPictures::Exists(const VisitRules& rules, const std::string& path) {
 VisitResult VisitPath(const VisitRules& rules, const std::string& path, KnownPictures* pictures) {
   VisitResult result;
   result.path = path;
-  if (!FoundOnDisk(rules, path)) {
+  std::optional<FoundFile> found = FindOnDisk(rules, path);
+  if (!found) {
     std::string alternative = AlternativeName(path);
-    if (!FoundOnDisk(rules, alternative)) return result;
+    found = FindOnDisk(rules, alternative);
+    if (!found) return result;
     result.path = std::move(alternative);
     result.replaced = true;
   }
@@ -81,10 +89,10 @@ VisitResult VisitPath(const VisitRules& rules, const std::string& path, KnownPic
   if (extension != ".html" && extension != ".htm") return result;
   if (!MayFollow(result.path, rules.save_dir, rules.look_for_subpath)) return result;
   result.scanned = true;
-  result.identity = rules.files->FileIdentity(result.path);
+  result.identity = std::move(found->identity);
   try {
     PageReader reader(*rules.files);
-    reader.LoadPage(result.path);
+    reader.LoadPage(result.path, *found);
     result.page = PageScan(reader, result.path, rules.scan).Scan();
     reader.ClosePage();
   } catch (...) {

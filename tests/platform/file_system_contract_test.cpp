@@ -109,6 +109,23 @@ TEST_P(FileSystemContract, ResolvesEachNameIgnoringCaseAndCountsFoldersAsFound) 
   }
 }
 
+// One look-up answers as Exists, IsFolder and FileIdentity do, and names a place ReadFile opens.
+TEST_P(FileSystemContract, FindAnswersAsTheSingleQuestionsDo) {
+  Put("Kap1/Page.htm", "p");
+  for (const char* path : {"kap1/page.htm", "KAP1\\PAGE.HTM", "Kap1/Page.htm", "kap1", "kap1/x.htm",
+                           "kap1/page.htm/x", "kap2/page.htm"}) {
+    const std::optional<FoundFile> found = Files().Find(At(path));
+    ASSERT_EQ(found.has_value(), Files().Exists(At(path))) << path;
+    if (!found) continue;
+    EXPECT_EQ(found->is_folder, Files().IsFolder(At(path))) << path;
+    EXPECT_EQ(found->identity, Files().FileIdentity(At(path))) << path;
+    if (found->is_folder) continue;
+    std::string bytes;
+    EXPECT_EQ(Files().ReadFile(found->path, bytes), FileStatus::kOk) << path;
+    EXPECT_EQ(bytes, Read(path)) << path;
+  }
+}
+
 TEST_P(FileSystemContract, WritesReplaceUnderTheExistingNameAndCreateInTheExistingFolder) {
   Put("kap1/backbone/x.htm", "old");
   EXPECT_EQ(Files().WriteFile(At("KAP1\\BACKBONE\\X.HTM"), "new"), FileStatus::kOk);
