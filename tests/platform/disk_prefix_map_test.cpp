@@ -99,7 +99,9 @@ void ExpectPlainAnswers(const DiskFileSystem& disk, const std::string& written,
   const DiskFileSystem fresh;
   for (const DiskFileSystem* files : {&disk, &fresh}) {
     const char* which = files == &disk ? "remembering" : "new";
-    if (create_first) EXPECT_EQ(files->NativePath(written), target) << which << " " << written;
+    if (create_first) {
+      EXPECT_EQ(files->NativePath(written), target) << which << " " << written;
+    }
     const std::optional<FoundFile> found = files->Find(written);
     ASSERT_EQ(found.has_value(), real.has_value()) << which << " " << written;
     EXPECT_EQ(files->Exists(written), real.has_value()) << which << " " << written;
